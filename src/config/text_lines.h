@@ -1,0 +1,17 @@
+// Text files as lists of lines: split at CR LF, a lone LF or a lone CR; a NUL ends
+// the text; a final line end adds no empty line. Lines are kept as bytes.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brisko {
+
+using Lines = std::vector<std::string>;
+
+Lines splitLines(std::string_view text);
+// Reads a whole file into lines; throws AppError "Cannot open file <path>".
+Lines readTextFile(const std::string& path);
+
+}  // namespace brisko

@@ -1,0 +1,33 @@
+#include "platform/platform.h"
+
+namespace brisko {
+
+namespace {
+const char* captionOf(MessageKind kind) {
+    switch (kind) {
+        case MessageKind::Warning: return "Warning";
+        case MessageKind::Error: return "Error";
+        case MessageKind::Information: return "Information";
+        case MessageKind::Confirmation: return "Confirm";
+    }
+    return "";
+}
+}  // namespace
+
+Answer showMessage(MessageBoxes& boxes, MessageKind kind, Buttons buttons, const std::string& text) {
+    return boxes.show({kind, buttons, text, captionOf(kind)});
+}
+
+void showUnhandledError(MessageBoxes& boxes, const std::string& message) {
+    boxes.show({MessageKind::Error, Buttons::Ok, message + ".", "Brisko"});
+}
+
+void dispatchUserEvent(MessageBoxes& boxes, const std::function<void()>& event) {
+    try {
+        event();
+    } catch (const AppError& error) {
+        showUnhandledError(boxes, error.what());
+    }
+}
+
+}  // namespace brisko

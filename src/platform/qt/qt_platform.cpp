@@ -1,0 +1,137 @@
+#include "platform/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include "platform/qt/binding.h"
+
+namespace brisko::qt {
+
+Answer QtMessageBoxes::show(const Message& message) {
+    QMessageBox box;
+    box.setWindowTitle(fromBytes(message.caption));
+    box.setText(fromBytes(message.text));
+    switch (message.kind) {
+        case MessageKind::Warning: box.setIcon(QMessageBox::Warning); break;
+        case MessageKind::Error: box.setIcon(QMessageBox::Critical); break;
+        case MessageKind::Information: box.setIcon(QMessageBox::Information); break;
+        case MessageKind::Confirmation: box.setIcon(QMessageBox::Question); break;
+    }
+    QPushButton* yes = nullptr;
+    QPushButton* no = nullptr;
+    QPushButton* ok = nullptr;
+    if (message.buttons == Buttons::YesNo) {
+        yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
+        no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+        box.setDefaultButton(yes);
+    } else {
+        ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
+    }
+    box.exec();
+    QAbstractButton* pressed = box.clickedButton();
+    if (pressed && pressed == yes) return Answer::Yes;
+    if (pressed && pressed == no) return Answer::No;
+    if (pressed && pressed == ok) return Answer::Ok;
+    return Answer::Closed;
+}
+
+std::optional<std::string> QtFileDialogs::open(const FileDialogRequest& request) {
+    // "Name (*.x)|*.x|…" becomes Qt's "Name (*.x);;…"
+    QStringList parts = fromBytes(request.filter).split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) filters << parts[i];
+    QFileDialog dialog(nullptr, fromBytes(request.title), fromBytes(request.initialDir));
+    dialog.setNameFilters(filters);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    QString ext = fromBytes(request.defaultExt);
+    if (ext.startsWith("*.")) ext = ext.mid(2);
+    dialog.setDefaultSuffix(ext);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+namespace {
+Rect toRect(const QRect& r) { return {r.left(), r.top(), r.width(), r.height()}; }
+}  // namespace
+
+Rect QtScreen::screen() const { return toRect(QGuiApplication::primaryScreen()->geometry()); }
+Rect QtScreen::desktop() const { return toRect(QGuiApplication::primaryScreen()->availableGeometry()); }
+
+void QtApplication::requestTermination() {
+    requested_ = true;
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+}
+
+int QtApplication::run() { return requested_ ? 0 : QApplication::exec(); }
+
+ModalResult QtWindowShower::showModal(Window& window) {
+    auto it = widgets_.find(&window);
+    if (it == widgets_.end()) return ModalResult::Cancel;
+    WindowWidget* widget = it->second;
+    window.setModalResult(ModalResult::None);
+    widget->setModal(true);
+    window.show();
+    widget->exec();
+    widget->setModal(false);
+    window.hide();
+    return window.modalResult() == ModalResult::None ? ModalResult::Cancel : window.modalResult();
+}
+
+void QtWindowShower::show(Window& window) {
+    auto it = widgets_.find(&window);
+    if (it == widgets_.end()) return;
+    it->second->setModal(false);
+    window.show();
+    it->second->raise();
+    it->second->activateWindow();
+}
+
+IniProfile::IniProfile() {
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (base.isEmpty() || !QDir::isAbsolutePath(base)) base = QDir::homePath() + "/.config";
+    path_ = (base + "/Brisko/Brisko.ini").toStdString();
+}
+
+IniProfile::IniProfile(std::string path) : path_(std::move(path)) {}
+
+bool IniProfile::exists() const { return QFileInfo(fromBytes(path_)).isFile(); }
+
+std::string IniProfile::read(const std::string& section, const std::string& key,
+                             const std::string& fallback) {
+    QSettings ini(fromBytes(path_), QSettings::IniFormat);
+    const QVariant value = ini.value(fromBytes(section + "/" + key), fromBytes(fallback));
+    if (value.userType() == QMetaType::QStringList) return value.toStringList().join(", ").toStdString();
+    return value.toString().toStdString();
+}
+
+void IniProfile::write(const std::string& section, const std::string& key, const std::string& value) {
+    const QString path = fromBytes(path_);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSettings ini(path, QSettings::IniFormat);
+    ini.setValue(fromBytes(section + "/" + key), fromBytes(value));
+    ini.sync();
+    if (ini.status() != QSettings::NoError || !QFileInfo(path).isFile())
+        throw AppError("Unable to write to " + path_);
+}
+
+bool QtProcessStarter::startDetached(const std::string& program, const std::vector<std::string>& args,
+                                     const std::string& workingDir) {
+    QStringList list;
+    for (const std::string& arg : args) list << fromBytes(arg);
+    return QProcess::startDetached(fromBytes(program), list, fromBytes(workingDir));
+}
+
+}  // namespace brisko::qt

@@ -1,0 +1,126 @@
+// The reactions of the setting controls. Every reaction follows one pattern: its
+// rule if it has one, then its help into its page's help panel, then
+// SaveConfirmed cleared. The exceptions are written out below.
+#include <string>
+
+#include "settings/catalogue.h"
+#include "settings/form1.h"
+
+namespace brisko {
+
+void TForm1::showHelp(const SettingHelp& help) {
+    UpdateHelpPanel(help.page, std::string(help.description), std::string(help.cvarLine));
+}
+
+void TForm1::settingChanged(const std::string& control) {
+    showHelp(helpOf(control));
+    SaveConfirmed = false;
+}
+
+void TForm1::wireReactions() {
+    // Reactions with a rule, or with an exception to the pattern.
+    rfastsky.onClick = [this] { rfastskyClick(); };
+    rflares.onClick = [this] { rflaresClick(); };
+    rsubdivisions.onChange = [this] { rsubdivisionsChange(); };
+    PlayerPredict.onClick = [this] { PlayerPredictClick(); };
+    rlightmap.onClick = [this] { rlightmapClick(); };
+    TextureSizeCombo.onChange = [this] { TextureSizeComboChange(); };
+    TextureModeCombo.onChange = [this] { TextureModeComboChange(); };
+    PlayerName.onChange = [this] { PlayerNameChange(); };
+    InnerWidth.onChange = [this] { InnerWidthChange(); };
+    Distance.onChange = [this] { DistanceChange(); };
+    OuterWidth.onChange = [this] { OuterWidthChange(); };
+
+    // Every other setting with help follows the pattern without a rule.
+    for (const SettingHelp& help : settingHelps()) {
+        const std::string name(help.control);
+        Reaction reaction = [this, name] { settingChanged(name); };
+        Control* control = find(name);
+        if (auto* box = dynamic_cast<CheckBox*>(control)) {
+            if (!box->onClick) box->onClick = reaction;
+        } else if (auto* radio = dynamic_cast<RadioButton*>(control)) {
+            if (!radio->onClick) radio->onClick = reaction;
+        } else if (auto* combo = dynamic_cast<ComboBox*>(control)) {
+            if (!combo->onChange) combo->onChange = reaction;
+        } else if (auto* slider = dynamic_cast<Slider*>(control)) {
+            if (!slider->onChange) slider->onChange = reaction;
+        }
+    }
+    // ComboModel has no reaction.
+
+    // Preset choosers, buttons, navigation.
+    RailGunStyleCombo.onChange = [this] { RailGunStyleComboChange(); };
+    Accelerator.onDropDown = [this] { AcceleratorDropDown(); };
+    Accelerator.onChange = [this] { AcceleratorChange(); };
+    TuneCombo.onDropDown = [this] { TuneComboDropDown(); };
+    TuneCombo.onChange = [this] { TuneComboChange(); };
+    DefaultBtn.onClick = [this] { DefaultBtnClick(); };
+    SaveBtn.onClick = [this] { SaveBtnClick(); };
+    SaveTestBtn.onClick = [this] { SaveTestBtnClick(); };
+    ExitBtn.onClick = [this] { ExitBtnClick(); };
+    TreeView1.onChange = [this] { TreeView1Change(); };
+    for (Page* page : {&RendererOptions, &ClientSettings, &NetworkOptions})
+        page->onClick = [this] { FitWindow(); };
+}
+
+// Sky rule: the sun and portal boxes are usable only with the high quality sky.
+void TForm1::rfastskyClick() {
+    if (rfastsky.checked()) {
+        rdrawsun.setEnabled(true);
+        rnoportals.setEnabled(true);
+    } else {
+        rdrawsun.setChecked(false);
+        rdrawsun.setEnabled(false);
+        rnoportals.setChecked(false);
+        rnoportals.setEnabled(false);
+    }
+    settingChanged("rfastsky");
+}
+
+// Flare rule: the flare size is usable only while flares are shown.
+void TForm1::rflaresClick() {
+    FlareSizeCombo.setEnabled(rflares.checked());
+    LblFlareSize.setEnabled(rflares.checked());
+    settingChanged("rflares");
+}
+
+void TForm1::rsubdivisionsChange() {
+    LblCurves.setCaption("Curve Detail: " + std::to_string(rsubdivisions.position()));
+    settingChanged("rsubdivisions");
+}
+
+void TForm1::PlayerPredictClick() {
+    if (!PlayerPredict.checked())
+        showMessage(platform_.messages, MessageKind::Warning, Buttons::Ok,
+                    "It is not advised to disabled client-side player prediction.");
+    settingChanged("PlayerPredict");
+}
+
+// Unchecking the lightmap keeps the help panel as it was.
+void TForm1::rlightmapClick() {
+    if (rlightmap.checked()) showHelp(helpOf("rlightmap"));
+    SaveConfirmed = false;
+}
+
+// Texture size and mode only explain themselves: they keep SaveConfirmed.
+void TForm1::TextureSizeComboChange() { showHelp(helpOf("TextureSizeCombo")); }
+void TForm1::TextureModeComboChange() { showHelp(helpOf("TextureModeCombo")); }
+
+void TForm1::PlayerNameChange() { SaveConfirmed = false; }
+
+void TForm1::InnerWidthChange() {
+    LblInnerWidth.setCaption("Inner Trail Width: " + std::to_string(InnerWidth.position()));
+    settingChanged("InnerWidth");
+}
+
+void TForm1::DistanceChange() {
+    LblDistance.setCaption("Distance Between Coils: " + std::to_string(Distance.position()));
+    settingChanged("Distance");
+}
+
+void TForm1::OuterWidthChange() {
+    LblOuterWidth.setCaption("Outer Trail Width: " + std::to_string(OuterWidth.position()));
+    settingChanged("OuterWidth");
+}
+
+}  // namespace brisko

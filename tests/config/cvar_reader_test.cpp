@@ -1,0 +1,81 @@
+#include "config/cvar_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "support/form_fixture.h"
+
+namespace brisko {
+namespace {
+
+struct NameCase {
+    const char* title;
+    Lines lines;
+    std::string expected;
+};
+
+class ReadNameTest : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(ReadNameTest, ReadsThePlayerName) {
+    std::string value = "(unchanged)";
+    ReadCvarValue(GetParam().lines, 6, 4, "name", value);
+    EXPECT_EQ(value, GetParam().expected);
+}
+
+const Lines kHead = {"// header", "unbindall"};
+Lines with(std::initializer_list<std::string> more) {
+    Lines lines = kHead;
+    lines.insert(lines.end(), more);
+    return lines;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReadNameTest,
+    ::testing::Values(
+        NameCase{"Plain", with({"seta name \"Player\""}), "Player"},
+        NameCase{"CapitalsCompareLowered", with({"SETA NAME \"Sarge\""}), "Sarge"},
+        NameCase{"ThreeLetterCommandMisses", with({"set name \"Sarge\""}), "(unchanged)"},
+        NameCase{"NoQuotesDropsColumnElevenAndTheLast", with({"seta name Sarge"}), "arg"},
+        NameCase{"EmptyQuotes", with({"seta name \"\""}), ""},
+        NameCase{"NothingAfterTheName", with({"seta name"}), ""},
+        NameCase{"FirstTwoLinesIgnored", Lines{"seta name \"A\"", "seta name \"B\""}, "(unchanged)"},
+        NameCase{"LastMatchWins", with({"seta name \"A\"", "seta x \"1\"", "seta name \"B\""}), "B"},
+        NameCase{"LongerCvarMatchesToo", with({"seta namecolor \"7\""}), "lor \"7"},
+        NameCase{"ShortLinesDoNotMatch", with({"", "seta", "seta nam"}), "(unchanged)"},
+        NameCase{"BytesKept", with({"seta name \"^1S\xE9rge\""}), "^1S\xE9rge"}),
+    [](const auto& info) { return std::string(info.param.title); });
+
+using test::FormFixture;
+
+TEST_F(FormFixture, LoadConfigSetsThePlayerNameAndClearsSaveConfirmed) {
+    const auto path = std::filesystem::temp_directory_path() / "brisko_load_config.cfg";
+    std::ofstream(path, std::ios::binary) << "// x\r\nunbindall\r\nseta name \"Visor\"\r\n";
+    form.SaveConfirmed = true;
+    form.LoadConfig(path.string());
+    EXPECT_EQ(form.PlayerName.text(), "Visor");
+    EXPECT_FALSE(form.SaveConfirmed);
+    std::filesystem::remove(path);
+}
+
+TEST_F(FormFixture, LoadConfigOfAFileThatCannotBeOpenedKeepsTheName) {
+    form.PlayerName.setText("Keep");
+    dispatchUserEvent(sp.messages, [&] { form.LoadConfig("/no/such/q3config.cfg"); });
+    EXPECT_EQ(form.PlayerName.text(), "Keep");
+    ASSERT_EQ(sp.messages.shown.size(), 1u);
+    EXPECT_EQ(sp.messages.shown[0].caption, "Brisko");
+    EXPECT_EQ(sp.messages.shown[0].text, "Cannot open file /no/such/q3config.cfg.");
+}
+
+TEST_F(FormFixture, LoadConfigWithoutANameEmptiesIt) {
+    const auto path = std::filesystem::temp_directory_path() / "brisko_load_config2.cfg";
+    std::ofstream(path, std::ios::binary) << "seta name \"Ignored\"\n";
+    form.PlayerName.setText("Old");
+    form.LoadConfig(path.string());
+    EXPECT_EQ(form.PlayerName.text(), "");
+    std::filesystem::remove(path);
+}
+
+}  // namespace
+}  // namespace brisko

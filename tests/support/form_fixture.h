@@ -1,0 +1,38 @@
+// A main window on a scripted platform, initialised as at start-up.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "settings/form1.h"
+#include "support/scripted_platform.h"
+
+namespace brisko::test {
+
+struct FormFixture : ::testing::Test {
+    ScriptedPlatform sp;
+    ProgramState state;
+    TForm1 form{sp.platform, state};
+
+    void SetUp() override { form.InitialiseSettingsWindow(); }
+
+    // The (description, cvar line) a page's help panel shows.
+    std::pair<std::string, std::string> help(std::uint8_t page) {
+        auto panel = form.helpPanel(page);
+        return {panel.description.caption(), panel.cvarLine.caption()};
+    }
+
+    // Records every caption a label is given from now on.
+    std::vector<std::string>& record(Label& label) {
+        auto& log = logs_.emplace_back();
+        label.onViewSync = [&log, &label] { log.push_back(label.caption()); };
+        return log;
+    }
+
+private:
+    std::deque<std::vector<std::string>> logs_;
+};
+
+}  // namespace brisko::test
