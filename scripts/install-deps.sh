@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what Brisko needs to build, run and test on Debian 12.
+set -euo pipefail
+packages=(
+    cmake g++ make pkg-config
+    qt6-base-dev            # Qt 6 Widgets (pulls moc/uic/rcc and the offscreen/xcb plugins)
+    libgtest-dev            # GoogleTest
+    libbenchmark-dev        # Google Benchmark
+    xvfb xauth              # running the window without a display
+    e2fsprogs util-linux    # chattr, setpriv, unshare for the file-failure tests
+    ioquake3-server         # the game engine, to check what the writer produces
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y --no-install-recommends "${missing[@]}"
