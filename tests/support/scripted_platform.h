@@ -72,6 +72,8 @@ public:
         started.push_back({program, args, workingDir});
         return succeed;
     }
+    // Blank-separated words (tests that need real quoting use the Qt service).
+    std::vector<std::string> splitCommandLine(const std::string& line) const override;
 };
 
 class MemoryProfile : public Profile {

@@ -135,3 +135,13 @@ bool QtProcessStarter::startDetached(const std::string& program, const std::vect
 }
 
 }  // namespace brisko::qt
+
+namespace brisko::qt {
+
+std::vector<std::string> QtProcessStarter::splitCommandLine(const std::string& line) const {
+    std::vector<std::string> args;
+    for (const QString& arg : QProcess::splitCommand(fromBytes(line))) args.push_back(arg.toStdString());
+    return args;
+}
+
+}  // namespace brisko::qt

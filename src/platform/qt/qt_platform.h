@@ -73,6 +73,7 @@ class QtProcessStarter : public ProcessStarter {
 public:
     bool startDetached(const std::string& program, const std::vector<std::string>& args,
                        const std::string& workingDir) override;
+    std::vector<std::string> splitCommandLine(const std::string& line) const override;
 };
 
 }  // namespace brisko::qt
