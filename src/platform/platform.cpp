@@ -27,6 +27,7 @@ void dispatchUserEvent(MessageBoxes& boxes, const std::function<void()>& event) 
         event();
     } catch (const AppError& error) {
         showUnhandledError(boxes, error.what());
+    } catch (const SilentAbort&) {
     }
 }
 

@@ -21,6 +21,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Ends the current user operation silently, the way an error ends it but without a
+// box (for a step that has already told the user why it stops).
+class SilentAbort : public std::exception {
+public:
+    const char* what() const noexcept override { return "operation aborted"; }
+};
+
 enum class MessageKind { Warning, Error, Information, Confirmation };
 enum class Answer { Yes, No, Ok, Closed };
 
@@ -134,7 +141,8 @@ struct Platform {
     WindowShower& windows;
 };
 
-// Runs a user event: an AppError it raises is shown as the unhandled-error box.
+// Runs a user event: an AppError it raises is shown as the unhandled-error box; a
+// SilentAbort just ends it.
 void dispatchUserEvent(MessageBoxes& boxes, const std::function<void()>& event);
 
 }  // namespace brisko
