@@ -57,6 +57,10 @@ WindowWidget::WindowWidget(Window& model, MessageBoxes& boxes, bool fixedFrame, 
     if (fixedFrame) flags |= Qt::MSWindowsFixedSizeDialogHint;
     setWindowFlags(flags);
     setSizeGripEnabled(false);
+    // The layouts are in pixels, made for a small dialog font.
+    QFont small = font();
+    small.setPointSizeF(8);
+    setFont(small);
     model_.onViewSync = [this] { syncFromModel(); };
     syncFromModel();
 }

@@ -37,10 +37,14 @@ std::map<std::string, QWidget*> buildLayout(Binder& binder, QWidget* client,
             widget = binder.group(*group, parent, rect);
         } else if (auto* label = dynamic_cast<Label*>(control)) {
             auto* l = binder.label(*label, parent, rect, row.flags & kWordWrap);
-            if (row.flags & kBold) {
+            if (row.flags & kBold) {  // a caption on a header strip
                 QFont font = l->font();
                 font.setBold(true);
                 l->setFont(font);
+                QPalette palette = l->palette();
+                palette.setColor(QPalette::WindowText, Qt::white);
+                l->setPalette(palette);
+                l->setContentsMargins(4, 0, 0, 0);
             }
             widget = l;
         } else if (auto* button = dynamic_cast<Button*>(control)) {
