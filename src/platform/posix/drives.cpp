@@ -1,0 +1,116 @@
+#include "platform/posix/drives.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace brisko::posix {
+
+namespace {
+
+constexpr std::size_t kMaxDisks = 'Z' - 'D' + 1;
+
+// A field of the mount table: blanks, tabs, newlines and backslashes are written
+// as three-digit octal escapes.
+std::string unescape(std::string_view field) {
+    std::string out;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size()) {
+            const std::string_view digits = field.substr(i + 1, 3);
+            if (std::all_of(digits.begin(), digits.end(),
+                            [](char c) { return c >= '0' && c <= '7'; })) {
+                out += static_cast<char>((digits[0] - '0') * 64 + (digits[1] - '0') * 8 +
+                                         (digits[2] - '0'));
+                i += 3;
+                continue;
+            }
+        }
+        out += field[i];
+    }
+    return out;
+}
+
+// Whether `path` is `folder` or lies inside it.
+bool within(const std::string& path, const std::string& folder) {
+    if (path == folder) return true;
+    if (folder == "/") return true;
+    return path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0 &&
+           path[folder.size()] == '/';
+}
+
+std::string withoutTrailingSlash(std::string path) {
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    return path;
+}
+
+std::string canonical(const std::string& path) {
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved)) return resolved;
+    return withoutTrailingSlash(path);
+}
+
+std::string homeFolder() {
+    if (const char* home = std::getenv("HOME"); home && *home) return home;
+    if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir) return entry->pw_dir;
+    return {};
+}
+
+}  // namespace
+
+std::vector<std::string> DiskMountPoints(std::string_view mountTable, const std::string& home) {
+    const std::string homePath = withoutTrailingSlash(home);
+    std::vector<std::string> points;
+    std::istringstream lines{std::string(mountTable)};
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::string source, point;
+        if (!(fields >> source >> point)) continue;
+        source = unescape(source);
+        point = withoutTrailingSlash(unescape(point));
+        if (source.rfind("/dev/", 0) != 0) continue;
+        if (point == "/" || within(point, "/boot")) continue;
+        if (!homePath.empty() && (within(point, homePath) || within(homePath, point))) continue;
+        points.push_back(point);
+    }
+    std::sort(points.begin(), points.end());
+    points.erase(std::unique(points.begin(), points.end()), points.end());
+    if (points.size() > kMaxDisks) points.resize(kMaxDisks);
+    return points;
+}
+
+PosixDrives::PosixDrives() : PosixDrives(homeFolder(), "/proc/self/mounts") {}
+
+PosixDrives::PosixDrives(std::string home, std::string mountTableFile)
+    : home_(std::move(home)), mountTableFile_(std::move(mountTableFile)) {}
+
+void PosixDrives::readTable() const {
+    std::ifstream file(mountTableFile_);
+    const std::string table((std::istreambuf_iterator<char>(file)),
+                            std::istreambuf_iterator<char>());
+    disks_ = DiskMountPoints(table, home_.empty() ? home_ : canonical(home_));
+    read_ = true;
+}
+
+std::uint32_t PosixDrives::logicalDriveMask() const {
+    readTable();
+    std::uint32_t mask = home_.empty() ? 0 : 1u << ('C' - 'A');
+    for (std::size_t i = 0; i < disks_.size(); ++i) mask |= 1u << ('D' - 'A' + i);
+    return mask;
+}
+
+std::string PosixDrives::root(char letter) const {
+    if (letter == 'C') return home_.empty() || home_.back() == '/' ? home_ : home_ + '/';
+    if (!read_) readTable();
+    if (letter < 'D' || letter > 'Z') return {};
+    const auto index = static_cast<std::size_t>(letter - 'D');
+    return index < disks_.size() ? disks_[index] + '/' : std::string();
+}
+
+}  // namespace brisko::posix

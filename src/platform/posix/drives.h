@@ -1,0 +1,38 @@
+// The drive table on Linux: drive C: is the user's home folder; drives D: to Z:
+// are the other disk file systems mounted on the machine.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace brisko::posix {
+
+// The mount points that stand for drives D:, E:, … in that order (at most 23): the
+// mount points of block devices ("/dev/…") in a mount table in the format of
+// /proc/self/mounts, sorted and each taken once, leaving out "/", "/boot" and what
+// lies below it, and every mount point that is `home`, lies above it or inside it.
+std::vector<std::string> DiskMountPoints(std::string_view mountTable, const std::string& home);
+
+class PosixDrives : public Drives {
+  public:
+    // $HOME (or the password database's home) and /proc/self/mounts.
+    PosixDrives();
+    PosixDrives(std::string home, std::string mountTableFile);
+
+    // Reads the mount table afresh; the letters it finds stay for root().
+    std::uint32_t logicalDriveMask() const override;
+    std::string root(char letter) const override;
+
+  private:
+    void readTable() const;
+
+    std::string home_;
+    std::string mountTableFile_;
+    mutable std::vector<std::string> disks_;
+    mutable bool read_ = false;
+};
+
+}  // namespace brisko::posix

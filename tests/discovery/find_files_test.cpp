@@ -1,0 +1,179 @@
+// The drive-wide searches over a drive table made of temporary folders.
+#include "discovery/find_files.h"
+
+#include <gtest/gtest.h>
+
+#include "support/scripted_platform.h"
+#include "temp_tree.h"
+
+namespace brisko {
+namespace {
+
+using test::TableDrives;
+using test::TempTree;
+using Paths = std::vector<std::string>;
+
+// A drive table whose mask is set apart from its roots, recording every root asked for.
+class MaskedDrives : public TableDrives {
+  public:
+    std::uint32_t mask = 0;
+    mutable std::string asked;
+    std::uint32_t logicalDriveMask() const override { return mask; }
+    std::string root(char letter) const override {
+        asked += letter;
+        return TableDrives::root(letter);
+    }
+};
+
+std::uint32_t bits(const std::string& letters) {
+    std::uint32_t mask = 0;
+    for (char letter : letters) mask |= 1u << (letter - 'A');
+    return mask;
+}
+
+struct PresentCase {
+    std::string present;
+    char letter;
+    bool expected;
+};
+
+class DrivePresentTest : public ::testing::TestWithParam<PresentCase> {};
+
+TEST_P(DrivePresentTest, ReadsTheLettersBit) {
+    MaskedDrives drives;
+    drives.mask = bits(GetParam().present);
+    EXPECT_EQ(DrivePresent(drives, GetParam().letter), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DrivePresentTest,
+                         ::testing::Values(PresentCase{"CE", 'E', true},
+                                           PresentCase{"CE", 'e', true},
+                                           PresentCase{"CE", 'D', false},
+                                           PresentCase{"A", 'A', true}, PresentCase{"Z", 'z', true},
+                                           PresentCase{"ABCDEFGHIJKLMNOPQRSTUVWXY", 'Z', false},
+                                           PresentCase{"", 'C', false}));
+
+TEST(DrivePresent, RaisesForACharacterThatIsNotALetter) {
+    MaskedDrives drives;
+    drives.mask = 0xFFFFFFFFu;
+    for (char c : {'1', '@', '[', '`', '{', ':', '\0', '\xC4'}) {
+        try {
+            DrivePresent(drives, c);
+            ADD_FAILURE() << "no error for character code " << int(c);
+        } catch (const AppError& error) {
+            EXPECT_STREQ(error.what(), "Invalid drive letter");
+        }
+    }
+}
+
+// One temporary folder per drive letter, each with a config file.
+struct DriveFolders {
+    std::map<char, std::unique_ptr<TempTree>> folders;
+    MaskedDrives drives;
+
+    explicit DriveFolders(const std::string& letters) {
+        for (char letter : letters) {
+            auto& tree = folders[letter] = std::make_unique<TempTree>();
+            drives.roots[letter] = tree->dir();
+            tree->file("q3config.cfg");
+        }
+        drives.mask = bits(letters);
+    }
+    std::string config(char letter) const { return folders.at(letter)->path("q3config.cfg"); }
+};
+
+TEST(FindFileOnDrives, SearchesCThenThePresentDrivesFromDToZ) {
+    DriveFolders d("ABCDFZ");
+    Paths list{"stale"};
+    FindFileOnDrives(d.drives, "Q3CONFIG.CFG", list);
+    EXPECT_EQ(list, (Paths{d.config('C'), d.config('D'), d.config('F'), d.config('Z')}));
+    EXPECT_EQ(d.drives.asked, "CDFZ");  // A: and B: never, nothing beyond Z:
+}
+
+TEST(FindFileOnDrives, DriveCIsSearchedWithoutItsBit) {
+    DriveFolders d("CD");
+    d.drives.mask = bits("D");
+    Paths list;
+    FindFileOnDrives(d.drives, "q3config.cfg", list);
+    EXPECT_EQ(list, (Paths{d.config('C'), d.config('D')}));
+}
+
+TEST(FindFileOnDrives, BitsBeyondZAreNeverTried) {
+    DriveFolders d("C");
+    d.drives.mask = 0xFC000000u | bits("C");
+    Paths list;
+    FindFileOnDrives(d.drives, "q3config.cfg", list);
+    EXPECT_EQ(d.drives.asked, "C");
+    EXPECT_EQ(list, Paths{d.config('C')});
+}
+
+class DriveEBitTest : public ::testing::TestWithParam<std::string> {};
+
+// Drive E: is searched exactly when its bit is set, whatever the other bits are.
+TEST_P(DriveEBitTest, FollowsItsBitAlone) {
+    DriveFolders d("ABCDEFGZ");
+    d.drives.mask = bits(GetParam());
+    Paths list;
+    FindFileOnDrives(d.drives, "q3config.cfg", list);
+    const bool searched = std::find(list.begin(), list.end(), d.config('E')) != list.end();
+    EXPECT_EQ(searched, GetParam().find('E') != std::string::npos);
+    EXPECT_EQ(std::count(list.begin(), list.end(), d.config('A')), 0);
+    EXPECT_EQ(std::count(list.begin(), list.end(), d.config('B')), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Masks, DriveEBitTest,
+                         ::testing::Values("E", "ABE", "CDEFGZ", "ABCDEFGZ", "", "ABCDFGZ", "D",
+                                           "F"));
+
+TEST(FindFileOnDrives, ListsEveryMatchOfEveryDriveWithoutSortingOrDeduplicating) {
+    DriveFolders d("CD");
+    d.drives.roots['E'] = d.drives.roots['D'];  // two letters for one folder
+    d.drives.mask = bits("CDE");
+    const std::string second = d.folders['C']->file("b/Q3CONFIG.CFG");
+    Paths list;
+    FindFileOnDrives(d.drives, "q3config.cfg", list);
+    ASSERT_EQ(list.size(), 4u);
+    EXPECT_EQ(std::count(list.begin(), list.begin() + 2, second), 1);
+    EXPECT_EQ(list[2], d.config('D'));
+    EXPECT_EQ(list[3], d.config('D'));
+}
+
+TEST(FindConfigFiles, EmptiesTheListThenFindsConfigFiles) {
+    DriveFolders d("CE");
+    d.folders['E']->file("quake3.exe");
+    Paths list{"stale"};
+    FindConfigFiles(d.drives, list);
+    EXPECT_EQ(list, (Paths{d.config('C'), d.config('E')}));
+}
+
+TEST(FindGameExecutable, SearchesDriveCOnly) {
+    DriveFolders d("CD");
+    const std::string onC = d.folders['C']->file("Games/Quake III Arena/quake3.exe");
+    d.folders['D']->file("quake3.exe");
+    Paths list{"stale"};
+    FindGameExecutable(d.drives, list);
+    EXPECT_EQ(list, Paths{onC});
+    EXPECT_EQ(d.drives.asked, "C");
+}
+
+TEST(FindStartupFiles, GivesWhatTheTwoSearchesGive) {
+    DriveFolders d("CDE");
+    d.folders['C']->file(".q3a/baseq3/Q3CONFIG.CFG");
+    d.folders['C']->file("Games/quake3.exe");
+    d.folders['C']->file("wine/drive_c/quake3.exe");
+    d.folders['D']->file("quake3.exe");
+    d.folders['E']->file("x/y/q3config.cfg");
+
+    Paths configs{"stale"}, games{"stale"};
+    FindStartupFiles(d.drives, configs, games);
+    Paths expectedConfigs, expectedGames;
+    FindConfigFiles(d.drives, expectedConfigs);
+    FindGameExecutable(d.drives, expectedGames);
+    EXPECT_EQ(configs, expectedConfigs);
+    EXPECT_EQ(games, expectedGames);
+    EXPECT_EQ(configs.size(), 5u);
+    EXPECT_EQ(games.size(), 2u);
+}
+
+}  // namespace
+}  // namespace brisko
