@@ -1,0 +1,102 @@
+#include "dialogs/map_select.h"
+
+#include <charconv>
+
+#include "launch/launch_game.h"
+
+namespace brisko {
+
+namespace {
+
+constexpr const char* kSection = "Brisko";
+
+// The test maps by index of MapSelectCombo: the item shown, the map passed to the game.
+struct TestMap {
+    const char* item;
+    const char* map;
+};
+constexpr TestMap kTestMaps[] = {
+    {"Q3Test1", "q3test1"},
+    {"Q3Test2", "q3test2"},
+    {"Q3Tourney", "q3tourney"},
+};
+
+// A whole number as stored in Brisko.ini, or the error for a text that is none.
+int toInteger(const std::string& text) {
+    int value = 0;
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    if (first != last && *first == '+') ++first;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (text.empty() || error != std::errc() || end != last || first == last)
+        throw AppError("'" + text + "' is not a valid integer value");
+    return value;
+}
+
+}  // namespace
+
+TMapSelect::TMapSelect(Platform& platform)
+    : Window("MapSelect", "Select Test Map", 402, 115), platform_(platform) {
+    Image1.setImage("icon");
+    Label2.setCaption("Please select a map with which you want to test your modified config.");
+    Label1.setCaption("Test Map:");
+    for (const TestMap& map : kTestMaps) MapSelectCombo.addItem(map.item);
+    Cheats.setCaption("Enable Cheats");
+    Button3.setCaption("More >>");
+    Button1.setCaption("&OK");
+    Button2.setCaption("&Cancel");
+    Label3.setCaption("Additional Parameters:");
+    txtParameters.setEnabled(false);
+    Button1.onClick = [this] { Button1Click(); };
+    Button2.onClick = [this] { Button2Click(); };
+    Button3.onClick = [this] { Button3Click(); };
+}
+
+Control* TMapSelect::find(const std::string& name) {
+    for (Control* control : std::initializer_list<Control*>{&Image1, &Label2, &Label1, &MapSelectCombo,
+                                                            &Cheats, &Button3, &Button1, &Button2,
+                                                            &Label3, &txtParameters})
+        if (control->name() == name) return control;
+    return nullptr;
+}
+
+void TMapSelect::FormCreate() {
+    if (!platform_.profile.exists()) {
+        MapSelectCombo.setItemIndex(0);
+        return;
+    }
+    MapSelectCombo.setItemIndex(toInteger(platform_.profile.read(kSection, "TestMap", "0")));
+    Cheats.setChecked(toInteger(platform_.profile.read(kSection, "Cheats", "0")) == 1);
+}
+
+void TMapSelect::Button3Click() {
+    if (Button3.caption() == "More >>") {
+        setBounds(left(), top(), width(), height() + kExpandBy);
+        Button3.setCaption("<< Less");
+        txtParameters.setEnabled(true);
+        txtParameters.setFocus();
+    } else {
+        setBounds(left(), top(), width(), height() - kExpandBy);
+        Button3.setCaption("More >>");
+        txtParameters.setEnabled(false);
+    }
+}
+
+// The dialog closes with OK whatever the steps after it raise.
+void TMapSelect::Button1Click() {
+    setModalResult(ModalResult::Ok);
+    const int index = MapSelectCombo.itemIndex();
+    platform_.profile.write(kSection, "TestMap", std::to_string(index));
+    platform_.profile.write(kSection, "Cheats", Cheats.checked() ? "1" : "0");
+    const std::string map = index < 0 ? std::string() : kTestMaps[index].map;
+    LaunchGame(platform_, map, Cheats.checked(), txtParameters.text());
+}
+
+void TMapSelect::Button2Click() { setModalResult(ModalResult::Cancel); }
+
+void showTestMapDialog(TMapSelect& dialog, Platform& platform) {
+    dialog.centreOn(platform.screen.desktop());
+    platform.windows.showModal(dialog);
+}
+
+}  // namespace brisko

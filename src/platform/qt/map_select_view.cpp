@@ -1,0 +1,46 @@
+#include "platform/qt/map_select_view.h"
+
+#include "platform/qt/form_view.h"
+
+namespace brisko::qt {
+
+namespace {
+// clang-format off
+const LayoutRow kLayout[] = {
+    {"Image1", "", 8, 8, 35, 35},
+    {"Label2", "", 52, 8, 342, 32, kWordWrap},
+    {"Label1", "", 52, 48, 64, 22},
+    {"MapSelectCombo", "", 118, 48, 130, 22},
+    {"Cheats", "", 262, 48, 132, 22},
+    {"Button3", "", 8, 84, 75, 25},
+    {"Button1", "", 238, 84, 75, 25},
+    {"Button2", "", 319, 84, 75, 25},
+    {"Label3", "", 8, 128, 140, 16},
+    {"txtParameters", "", 150, 124, 244, 22},
+};
+// clang-format on
+}  // namespace
+
+TMapSelectView::TMapSelectView(TMapSelect& dialog, MessageBoxes& boxes)
+    : dialog_(dialog), binder_(boxes), window_(new WindowWidget(dialog, boxes, true, false)) {
+    widgets_ = buildLayout(binder_, window_, kLayout, [&dialog](const std::string& name) { return dialog.find(name); });
+    window_->defaultButton = &dialog.Button1;
+    window_->cancelButton = &dialog.Button2;
+}
+
+TMapSelectView::~TMapSelectView() {
+    for (const LayoutRow& row : kLayout) {
+        Control* control = dialog_.find(row.control);
+        control->onViewSync = nullptr;
+        control->onViewFocus = nullptr;
+    }
+    dialog_.onViewSync = nullptr;
+    delete window_;
+}
+
+QWidget* TMapSelectView::widget(const std::string& name) const {
+    auto it = widgets_.find(name);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+}  // namespace brisko::qt

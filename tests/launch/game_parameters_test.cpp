@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include "launch/launch_game.h"
+
+namespace brisko {
+namespace {
+
+struct ParameterCase {
+    const char* map;
+    bool cheats;
+    const char* extra;
+    const char* expected;
+};
+
+class GameParametersTest : public ::testing::TestWithParam<ParameterCase> {};
+
+TEST_P(GameParametersTest, BuildsTheParameterString) {
+    const ParameterCase& c = GetParam();
+    EXPECT_EQ(GameParameters(c.map, c.cheats, c.extra), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, GameParametersTest,
+    ::testing::Values(ParameterCase{"q3tourney", true, "", " +devmap q3tourney"},
+                      ParameterCase{"q3test1", false, "", " +map q3test1"},
+                      ParameterCase{"q3test2", false, "+set r_mode 3", " +map q3test2 +set r_mode 3"},
+                      ParameterCase{"q3test1", true, "xy", " +devmap q3test1 xy"},
+                      ParameterCase{"q3test1", false, "x", " +map q3test1"},  // one character dropped
+                      ParameterCase{"q3test1", false, "  ", " +map q3test1   "},  // blanks passed whole
+                      ParameterCase{"", false, "", " +map "},                 // no map selected
+                      ParameterCase{"", true, "", " +devmap "}));
+
+}  // namespace
+}  // namespace brisko
