@@ -16,6 +16,7 @@
 namespace brisko {
 
 struct SettingHelp;
+struct AcceleratorProfile;
 
 // Page codes of the help panels.
 enum PageCode : std::uint8_t { kRendererPage = 0, kClientPage = 1, kRailPage = 2, kNetworkPage = 3 };
@@ -235,6 +236,7 @@ public:
     // --- Accelerator profiles and enable state
     void AcceleratorDropDown();
     void AcceleratorChange();
+    void ApplyAcceleratorProfile(const AcceleratorProfile& profile);
     void ChangeEnableState(bool on);
 
     // --- Tune presets and defaults

@@ -5,6 +5,7 @@
 
 #include "settings/catalogue.h"
 #include "settings/form1.h"
+#include "settings/railgun_styles.h"
 
 namespace brisko {
 
@@ -109,17 +110,17 @@ void TForm1::TextureModeComboChange() { showHelp(helpOf("TextureModeCombo")); }
 void TForm1::PlayerNameChange() { SaveConfirmed = false; }
 
 void TForm1::InnerWidthChange() {
-    LblInnerWidth.setCaption("Inner Trail Width: " + std::to_string(InnerWidth.position()));
+    writeRailSliderLabel(*this, InnerWidth);
     settingChanged("InnerWidth");
 }
 
 void TForm1::DistanceChange() {
-    LblDistance.setCaption("Distance Between Coils: " + std::to_string(Distance.position()));
+    writeRailSliderLabel(*this, Distance);
     settingChanged("Distance");
 }
 
 void TForm1::OuterWidthChange() {
-    LblOuterWidth.setCaption("Outer Trail Width: " + std::to_string(OuterWidth.position()));
+    writeRailSliderLabel(*this, OuterWidth);
     settingChanged("OuterWidth");
 }
 

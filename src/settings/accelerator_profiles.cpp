@@ -1,0 +1,123 @@
+// The accelerator chooser: adapting the renderer lists to the chosen card,
+// unlocking the controls that wait for it, and re-applying the tune preset.
+#include "settings/accelerator_profiles.h"
+
+#include <algorithm>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+
+#include "settings/form1.h"
+#include "settings/tune_presets.h"
+
+namespace brisko {
+
+namespace {
+
+constexpr const char* kPlaceholder = "Select One";
+
+// clang-format off
+constexpr AcceleratorProfile kFull{true, true, 10};
+constexpr AcceleratorProfile kBasic3{false, false, 3};
+constexpr AcceleratorProfile kBasic4{false, false, 4};
+constexpr AcceleratorProfile kBasic6{false, false, 6};
+constexpr AcceleratorProfile kBasic10{false, false, 10};
+
+struct AcceleratorRow {
+    const char* item;
+    AcceleratorProfile profile;
+};
+
+// By accelerator number.
+constexpr AcceleratorRow kAccelerators[] = {
+    {"ATi Rage Fury",     kFull},
+    {"Intel i740",        kBasic6},
+    {"nVidia TNT",        kFull},
+    {"nVidia TNT 2",      kFull},
+    {"Matrox G200",       kBasic6},
+    {"Matrox G400",       kFull},
+    {"3Dfx Voodoo 1",     kBasic3},
+    {"3Dfx Voodoo 2",     kBasic4},
+    {"3Dfx SLI Voodoo 2", kBasic6},
+    {"3Dfx Voodoo 3",     kBasic10},
+};
+
+// A profile offers the first entries of this list.
+constexpr const char* kResolutions[] = {
+    "400x300", "512x384", "640x480", "800x600", "960x720",
+    "1024x768", "1152x864", "1280x960", "1600x1200", "2048x1536",
+};
+
+constexpr const char* kStencilShadows[] = {"Stencil Buffer Shadows", "Very Dark Stencil Buffer Shadows"};
+
+// The controls that stay disabled until an accelerator is chosen, in the order
+// their enabled state is set.
+constexpr const char* kGatedControls[] = {
+    "TreeView1", "Accelerator", "LblAccelerator", "TuneCombo", "rlightmaplighting",
+    "rdynamiclight", "rvertexlight", "rfullbright", "rlightmap", "rfastsky",
+    "LblShadowType", "ShadowCombo", "LblTextureMode", "TextureModeCombo", "cgmarks",
+    "rextcompresstextures", "rfinish", "rflares", "LblGamma", "LblIntensity",
+    "LblWeaponDetail", "GammaCombo", "IntensityCombo", "r_lodbiasCombo", "LblCurves",
+    "LblHigh", "LblLow", "LblGeoDetail", "rsubdivisions", "LblColorDepth",
+    "LblTextureQuality", "TextureDepthCombo", "TextureSizeCombo", "LblResolution", "LblTextureSize",
+    "ColorDepthCombo", "ResolutionCombo", "DefaultBtn", "LblTune", "Panel1",
+    "rsimpleitems", "rignorehwgamma",
+};
+// clang-format on
+
+}  // namespace
+
+std::optional<int> acceleratorNumber(const ComboBox& accelerator) {
+    if (accelerator.itemIndex() < 0) return std::nullopt;
+    const std::string chosen = accelerator.text();
+    if (chosen == kPlaceholder) return 0;
+    const auto* row = std::find_if(std::begin(kAccelerators), std::end(kAccelerators),
+                                   [&](const AcceleratorRow& r) { return chosen == r.item; });
+    if (row == std::end(kAccelerators)) return std::nullopt;
+    return static_cast<int>(row - std::begin(kAccelerators));
+}
+
+void TForm1::AcceleratorDropDown() {
+    if (Accelerator.count() > 0 && Accelerator.item(0) == kPlaceholder) Accelerator.deleteItem(0);
+}
+
+void TForm1::AcceleratorChange() {
+    if (const auto number = acceleratorNumber(Accelerator))
+        ApplyAcceleratorProfile(kAccelerators[*number].profile);
+    ChangeEnableState(true);
+    applyTunePresetAt(*this, TuneCombo.itemIndex());
+}
+
+// Items are added and removed at the ends of the lists only, so the positions of
+// the items every card offers never move. Nothing here runs a list's reaction.
+void TForm1::ApplyAcceleratorProfile(const AcceleratorProfile& profile) {
+    if (profile.stencilShadows && ShadowCombo.count() == 2) {
+        for (const char* item : kStencilShadows) ShadowCombo.addItem(item);
+    } else if (!profile.stencilShadows && ShadowCombo.count() == 4) {
+        ShadowCombo.deleteItem(3);
+        ShadowCombo.deleteItem(2);
+    }
+
+    if (profile.colour32 && ColorDepthCombo.count() == 2)
+        ColorDepthCombo.addItem("32-bit");
+    else if (!profile.colour32 && ColorDepthCombo.count() == 3)
+        ColorDepthCombo.deleteItem(2);
+
+    // A position beyond the new list's end selects nothing.
+    const int remembered = ResolutionCombo.itemIndex();
+    ResolutionCombo.clear();
+    for (int i = 0; i < profile.resolutions; ++i) ResolutionCombo.addItem(kResolutions[i]);
+    ResolutionCombo.setItemIndex(remembered);
+}
+
+void TForm1::ChangeEnableState(bool on) {
+    const bool secondProcessor = platform_.processors.hasSecondProcessor();
+    rsmp.setEnabled(on && secondProcessor);
+    for (const char* name : kGatedControls) {
+        Control* control = find(name);
+        if (!control) throw std::logic_error(std::string("No control ") + name);
+        control->setEnabled(on);
+    }
+}
+
+}  // namespace brisko

@@ -1,0 +1,181 @@
+// The tune presets: fixed values for about forty settings on all four pages,
+// chosen for speed, for looks or for a balance of the two. A few values depend
+// on the chosen accelerator.
+#include "settings/tune_presets.h"
+
+#include <array>
+#include <iterator>
+#include <numeric>
+#include <utility>
+
+#include "settings/accelerator_profiles.h"
+#include "settings/assignments.h"
+#include "settings/form1.h"
+
+namespace brisko {
+
+namespace {
+
+enum Preset { kBestPerformance, kBestVisualQuality, kBestOfBothWorlds, kPresetCount };
+
+// Columns of the per-accelerator values.
+enum Column {
+    kPerformanceResolution,
+    kVisualShadows,
+    kVisualColourDepth,
+    kVisualResolution,
+    kBothResolution,
+    kColumnCount
+};
+
+struct AcceleratorValues {
+    const char* item;  // the accelerator, by accelerator number
+    int positions[kColumnCount];
+};
+
+// Positions in the lists as the accelerator's profile leaves them.
+// clang-format off
+constexpr AcceleratorValues kPerAccelerator[] = {
+    //                        Perf.  Visual: shadows colour res.  Both
+    {"ATi Rage Fury",       {  2,            2,      2,     5,     3}},
+    {"Intel i740",          {  1,            1,      1,     3,     2}},
+    {"nVidia TNT",          {  2,            2,      2,     5,     3}},
+    {"nVidia TNT 2",        {  2,            2,      2,     5,     3}},
+    {"Matrox G200",         {  1,            1,      1,     2,     2}},
+    {"Matrox G400",         {  2,            2,      2,     5,     3}},
+    {"3Dfx Voodoo 1",       {  1,            1,      1,     2,     2}},
+    {"3Dfx Voodoo 2",       {  1,            1,      1,     3,     2}},
+    {"3Dfx SLI Voodoo 2",   {  2,            1,      1,     5,     3}},
+    {"3Dfx Voodoo 3",       {  2,            1,      1,     5,     3}},
+};
+
+struct PresetRow {
+    int row;
+    const char* control;
+    Value values[kPresetCount];  // " Best Performance", " Best Visual Quality", " Best of Both Worlds"
+};
+
+using namespace values;
+
+constexpr PresetRow kRows[] = {
+    { 1, "rvertexlight",         {on,                         off,                        off}},
+    { 2, "rdynamiclight",        {off,                        on,                         off}},
+    { 3, "rlightmaplighting",    {none,                       on,                         on}},
+    { 4, "rfullbright",          {off,                        off,                        off}},
+    { 5, "rlightmap",            {off,                        off,                        off}},
+    { 6, "rfastsky",             {off,                        on,                         on}},
+    { 7, "rnoportals",           {none,                       on,                         on}},
+    { 8, "rdrawsun",             {none,                       on,                         off}},
+    { 9, "ShadowCombo",          {pos(0),                     perAccelerator(kVisualShadows), pos(0)}},
+    {10, "TextureModeCombo",     {pos(3),                     pos(4),                     pos(4)}},
+    {11, "cgmarks",              {off,                        on,                         on}},
+    {12, "rextcompresstextures", {on,                         off,                        off}},
+    {13, "rfinish",              {off,                        on,                         on}},
+    {14, "rflares",              {off,                        on,                         on}},
+    {15, "FlareSizeCombo",       {pos(150),                   pos(110),                   pos(130)}},
+    {16, "rsimpleitems",         {on,                         off,                        off}},
+    {17, "rignorehwgamma",       {on,                         on,                         on}},
+    {18, "r_lodbiasCombo",       {pos(2),                     pos(0),                     pos(0)}},
+    {19, "rsubdivisions",        {slider(999),                slider(1),                  slider(10)}},
+    {20, "TextureSizeCombo",     {pos(2),                     pos(0),                     pos(1)}},
+    {21, "TextureDepthCombo",    {pos(0),                     pos(2),                     pos(1)}},
+    {22, "ColorDepthCombo",      {pos(0),                     perAccelerator(kVisualColourDepth), pos(1)}},
+    {23, "ResolutionCombo",      {perAccelerator(kPerformanceResolution), perAccelerator(kVisualResolution), perAccelerator(kBothResolution)}},
+    {24, "cgbrasstimeCombo",     {fromEnd(1),                 fromEnd(11),                fromEnd(9)}},
+    {25, "cggibs",               {off,                        on,                         on}},
+    {26, "cgdrawammowarning",    {on,                         on,                         on}},
+    {27, "cgdrawcrosshair",      {on,                         on,                         on}},
+    {28, "cgdrawcrosshairnames", {on,                         on,                         on}},
+    {29, "crosshairhealth",      {on,                         on,                         on}},
+    {30, "cggun",                {off,                        on,                         on}},
+    {31, "netgraph",             {buttonOn("fragcounter"),    on,                         on}},
+    {32, "cgthirdperson",        {off,                        off,                        off}},
+    {33, "clnoprint",            {on,                         on,                         on}},
+    {34, "cgshowfps",            {on,                         on,                         on}},
+    {35, "MaxFPSCombo",          {pos(46),                    pos(46),                    pos(46)}},
+    {36, "clrun",                {on,                         on,                         on}},
+    {37, "RailGunStyleCombo",    {railStyle(3),               railStyleRepainted(1),      railStyle(0)}},
+    {38, "PlayerPredict",        {on,                         on,                         on}},
+    {39, "loadas8bit",           {on,                         off,                        off}},
+    {40, "cgfootsteps",          {off,                        on,                         on}},
+    {41, "SampleRateCombo",      {pos(0),                     pos(1),                     pos(1)}},
+    {42, "SoundVolume",          {slider(7),                  slider(7),                  slider(7)}},
+};
+// clang-format on
+constexpr int kRowCount = static_cast<int>(std::size(kRows));
+static_assert(std::size(kPerAccelerator) == 10, "one row per accelerator");
+
+constexpr bool rowsNumberedInOrder() {
+    for (int i = 0; i < kRowCount; ++i)
+        if (kRows[i].row != i + 1) return false;
+    return true;
+}
+static_assert(rowsNumberedInOrder(), "the swaps name rows by number");
+
+// " Best Performance" selects the flare size before it sets the flares, and the
+// texture depth before the texture size.
+constexpr std::pair<int, int> kBestPerformanceSwaps[] = {{14, 15}, {20, 21}};
+
+std::array<int, kRowCount> rowOrder(Preset preset) {
+    std::array<int, kRowCount> order{};
+    std::iota(order.begin(), order.end(), 0);
+    if (preset == kBestPerformance)
+        for (auto [first, second] : kBestPerformanceSwaps)
+            std::swap(order[first - 1], order[second - 1]);
+    return order;
+}
+
+void applyPreset(TForm1& form, Preset preset) {
+    for (int index : rowOrder(preset)) {
+        const PresetRow& row = kRows[index];
+        Value value = row.values[preset];
+        if (value.kind == Value::Kind::PerAccelerator) {
+            const auto number = acceleratorNumber(form.Accelerator);
+            if (!number) continue;
+            value = pos(kPerAccelerator[*number].positions[value.n]);
+        }
+        assign(form, row.control, value);
+    }
+}
+
+}  // namespace
+
+void applyTunePresetAt(TForm1& form, int position) {
+    switch (position) {
+        case kBestPerformance:
+            form.ApplyBestPerformance();
+            break;
+        case kBestVisualQuality:
+            form.ApplyBestVisualQuality();
+            break;
+        case kBestOfBothWorlds:
+            form.ApplyBestOfBothWorlds();
+            break;
+        default:
+            break;
+    }
+}
+
+void TForm1::ApplyBestPerformance() {
+    applyPreset(*this, kBestPerformance);
+}
+void TForm1::ApplyBestVisualQuality() {
+    applyPreset(*this, kBestVisualQuality);
+}
+void TForm1::ApplyBestOfBothWorlds() {
+    applyPreset(*this, kBestOfBothWorlds);
+}
+
+void TForm1::TuneComboChange() {
+    applyTunePresetAt(*this, TuneCombo.itemIndex());
+}
+
+// Leaves the three preset items, " Best Performance" selected, without applying it.
+void TForm1::TuneComboDropDown() {
+    constexpr int kPresetItems = 3;
+    if (TuneCombo.count() <= kPresetItems) return;
+    while (TuneCombo.count() > kPresetItems) TuneCombo.deleteItem(TuneCombo.count() - 1);
+    TuneCombo.setItemIndex(0);
+}
+
+}  // namespace brisko
