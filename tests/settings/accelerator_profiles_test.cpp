@@ -1,0 +1,260 @@
+// The accelerator chooser: the placeholder, the profiles of the renderer lists,
+// the enable state and the tune preset applied again.
+#include <gtest/gtest.h>
+
+#include "preset_test_support.h"
+#include "support/form_fixture.h"
+
+namespace brisko {
+namespace {
+
+using test::chooseAccelerator;
+using test::FormFixture;
+using test::logReactions;
+using Items = std::vector<std::string>;
+
+const Items kTwoShadows = {"No Shadows", "Ordinary Shadows"};
+const Items kFourShadows = {"No Shadows", "Ordinary Shadows", "Stencil Buffer Shadows",
+                            "Very Dark Stencil Buffer Shadows"};
+const Items kTwoDepths = {"Default", "16-bit"};
+const Items kThreeDepths = {"Default", "16-bit", "32-bit"};
+
+// Puts " Default Settings" in TuneCombo, as restoring the defaults does, so that
+// choosing a card applies no preset.
+void selectNoPreset(TForm1& form) {
+    form.TuneCombo.addItem(" Default Settings");
+    form.TuneCombo.setItemIndex(3);
+}
+
+TEST_F(FormFixture, OpeningTheListRemovesThePlaceholderOnce) {
+    const std::string before = test::snapshot(form);
+    form.Accelerator.userOpen();
+    EXPECT_EQ(form.Accelerator.count(), 10);
+    EXPECT_EQ(form.Accelerator.item(0), "ATi Rage Fury");
+    EXPECT_EQ(form.Accelerator.itemIndex(), -1);
+    // Nothing else happens until a card is picked.
+    EXPECT_EQ(form.ShadowCombo.count(), 4);
+    EXPECT_FALSE(form.TreeView1.enabled());
+    EXPECT_EQ(sp.processors.asked, 0);
+
+    form.Accelerator.userOpen();
+    EXPECT_EQ(form.Accelerator.count(), 10);
+    EXPECT_EQ(form.Accelerator.item(0), "ATi Rage Fury");
+
+    Items items = form.Accelerator.items();
+    items.insert(items.begin(), "Select One");
+    form.Accelerator.setItems(items);
+    form.Accelerator.setItemIndex(0);
+    EXPECT_EQ(test::snapshot(form), before);
+}
+
+TEST_F(FormFixture, Voodoo1WithTheLargestOfItsResolutionsPassedLeavesNoSelection) {
+    selectNoPreset(form);
+    form.ResolutionCombo.setItemIndex(5);  // "1024x768"
+    chooseAccelerator(form, "3Dfx Voodoo 1");
+    EXPECT_EQ(form.ResolutionCombo.items(), (Items{"400x300", "512x384", "640x480"}));
+    EXPECT_EQ(form.ResolutionCombo.itemIndex(), -1);
+}
+
+TEST_F(FormFixture, TheReappliedPresetSelectsAResolutionAfterTheProfileDroppedIt) {
+    form.ResolutionCombo.setItemIndex(5);
+    chooseAccelerator(form, "3Dfx Voodoo 1");  // " Best Performance" is selected
+    EXPECT_EQ(form.ResolutionCombo.text(), "512x384");
+}
+
+TEST_F(FormFixture, Voodoo2KeepsTheSelectedResolutionWhenItIsOffered) {
+    selectNoPreset(form);
+    form.ResolutionCombo.setItemIndex(2);
+    chooseAccelerator(form, "3Dfx Voodoo 2");
+    EXPECT_EQ(form.ResolutionCombo.count(), 4);
+    EXPECT_EQ(form.ResolutionCombo.text(), "640x480");
+}
+
+TEST_F(FormFixture, TheRebuiltFullListEndsWithoutTheDesignsTrailingBlank) {
+    selectNoPreset(form);
+    chooseAccelerator(form, "nVidia TNT");
+    EXPECT_EQ(form.ResolutionCombo.count(), 10);
+    EXPECT_EQ(form.ResolutionCombo.item(9), "2048x1536");
+}
+
+TEST_F(FormFixture, Voodoo3AfterTntDropsTheStencilAndColourItemsAndTntPutsThemBack) {
+    selectNoPreset(form);
+    chooseAccelerator(form, "nVidia TNT");
+    form.ShadowCombo.setItemIndex(3);
+    form.ColorDepthCombo.setItemIndex(2);
+    chooseAccelerator(form, "3Dfx Voodoo 3");
+    EXPECT_EQ(form.ShadowCombo.items(), kTwoShadows);
+    EXPECT_EQ(form.ShadowCombo.itemIndex(), -1);
+    EXPECT_EQ(form.ColorDepthCombo.items(), kTwoDepths);
+    EXPECT_EQ(form.ColorDepthCombo.itemIndex(), -1);
+    EXPECT_EQ(form.ResolutionCombo.count(), 10);
+
+    form.ShadowCombo.setItemIndex(1);
+    chooseAccelerator(form, "nVidia TNT");
+    EXPECT_EQ(form.ShadowCombo.items(), kFourShadows);
+    EXPECT_EQ(form.ShadowCombo.text(), "Ordinary Shadows");
+    EXPECT_EQ(form.ColorDepthCombo.items(), kThreeDepths);
+}
+
+TEST_F(FormFixture, TwoBasicCardsInARowRemoveNothingTheSecondTime) {
+    selectNoPreset(form);
+    chooseAccelerator(form, "3Dfx Voodoo 1");
+    form.ShadowCombo.setItemIndex(1);
+    form.ColorDepthCombo.setItemIndex(1);
+    chooseAccelerator(form, "Matrox G200");
+    EXPECT_EQ(form.ShadowCombo.items(), kTwoShadows);
+    EXPECT_EQ(form.ShadowCombo.text(), "Ordinary Shadows");
+    EXPECT_EQ(form.ColorDepthCombo.items(), kTwoDepths);
+    EXPECT_EQ(form.ColorDepthCombo.text(), "16-bit");
+    EXPECT_EQ(form.ResolutionCombo.count(), 6);
+}
+
+TEST_F(FormFixture, ListsOfAnyOtherLengthAreLeftAlone) {
+    selectNoPreset(form);
+    form.ShadowCombo.deleteItem(3);      // three shadow items
+    form.ColorDepthCombo.deleteItem(2);  // two colour depths
+    form.ColorDepthCombo.deleteItem(1);  // one colour depth
+    chooseAccelerator(form, "nVidia TNT");
+    EXPECT_EQ(form.ShadowCombo.count(), 3);
+    EXPECT_EQ(form.ColorDepthCombo.count(), 1);
+    chooseAccelerator(form, "3Dfx Voodoo 1");
+    EXPECT_EQ(form.ShadowCombo.count(), 3);
+    EXPECT_EQ(form.ColorDepthCombo.count(), 1);
+}
+
+TEST_F(FormFixture, The32BitItemIsRemovedWhateverItsText) {
+    selectNoPreset(form);
+    form.ColorDepthCombo.setItems({"Default", "16-bit", "something"});
+    chooseAccelerator(form, "Intel i740");
+    EXPECT_EQ(form.ColorDepthCombo.items(), kTwoDepths);
+}
+
+TEST_F(FormFixture, ChoosingACardUnlocksTheGatedControlsOnly) {
+    selectNoPreset(form);
+    chooseAccelerator(form, "Matrox G400");
+    for (const char* name : {"TreeView1",
+                             "Accelerator",
+                             "LblAccelerator",
+                             "TuneCombo",
+                             "rlightmaplighting",
+                             "rdynamiclight",
+                             "rvertexlight",
+                             "rfullbright",
+                             "rlightmap",
+                             "rfastsky",
+                             "LblShadowType",
+                             "ShadowCombo",
+                             "LblTextureMode",
+                             "TextureModeCombo",
+                             "cgmarks",
+                             "rextcompresstextures",
+                             "rfinish",
+                             "rflares",
+                             "LblGamma",
+                             "LblIntensity",
+                             "LblWeaponDetail",
+                             "GammaCombo",
+                             "IntensityCombo",
+                             "r_lodbiasCombo",
+                             "LblCurves",
+                             "LblHigh",
+                             "LblLow",
+                             "LblGeoDetail",
+                             "rsubdivisions",
+                             "LblColorDepth",
+                             "LblTextureQuality",
+                             "TextureDepthCombo",
+                             "TextureSizeCombo",
+                             "LblResolution",
+                             "LblTextureSize",
+                             "ColorDepthCombo",
+                             "ResolutionCombo",
+                             "DefaultBtn",
+                             "LblTune",
+                             "Panel1",
+                             "rsimpleitems",
+                             "rignorehwgamma"})
+        EXPECT_TRUE(form.find(name)->enabled()) << name;
+    // The sky and flare rules keep theirs; the player movement box stays locked.
+    for (const char* name : {"rdrawsun", "rnoportals", "FlareSizeCombo", "LblFlareSize",
+                             "PlayerMovement", "CheckBox7", "rsmp"})
+        EXPECT_FALSE(form.find(name)->enabled()) << name;
+}
+
+TEST_F(FormFixture, SmpFollowsTheProcessorQueryOnEveryChoice) {
+    selectNoPreset(form);
+    form.rsmp.setChecked(true);
+    sp.processors.second = true;
+    chooseAccelerator(form, "nVidia TNT");
+    EXPECT_TRUE(form.rsmp.enabled());
+    EXPECT_EQ(sp.processors.asked, 1);
+
+    sp.processors.second = false;
+    chooseAccelerator(form, "nVidia TNT");
+    EXPECT_FALSE(form.rsmp.enabled());
+    EXPECT_EQ(sp.processors.asked, 2);
+    EXPECT_TRUE(form.rsmp.checked());
+}
+
+TEST_F(FormFixture, ChangeEnableStateOffLocksAgainAndAsksTheQueryToo) {
+    sp.processors.second = true;
+    form.ChangeEnableState(true);
+    form.ChangeEnableState(false);
+    EXPECT_EQ(sp.processors.asked, 2);
+    EXPECT_FALSE(form.rsmp.enabled());
+    EXPECT_FALSE(form.TreeView1.enabled());
+    EXPECT_FALSE(form.Accelerator.enabled());
+}
+
+// The accelerator number counts the cards, not the raw list positions.
+TEST_F(FormFixture, TheNumberFollowsTheCardWhileThePlaceholderIsStillListed) {
+    form.Accelerator.userSelect(2);  // "Intel i740" without the list opened
+    EXPECT_EQ(form.Accelerator.count(), 11);
+    EXPECT_EQ(form.ShadowCombo.items(), kTwoShadows);
+    EXPECT_EQ(form.ResolutionCombo.count(), 6);
+    EXPECT_EQ(form.ResolutionCombo.text(), "512x384");
+}
+
+TEST_F(FormFixture, ThePlaceholderSelectedCountsAsTheFirstCard) {
+    chooseAccelerator(form, "3Dfx Voodoo 1");
+    form.Accelerator.setItems({"Select One", "ATi Rage Fury", "Intel i740"});
+    form.Accelerator.userSelect(0);
+    EXPECT_EQ(form.ShadowCombo.items(), kFourShadows);
+    EXPECT_EQ(form.ResolutionCombo.count(), 10);
+    EXPECT_EQ(form.ResolutionCombo.text(), "640x480");
+}
+
+TEST_F(FormFixture, WithoutASelectionNoProfileAndNoPerCardValues) {
+    chooseAccelerator(form, "3Dfx Voodoo 1");
+    form.ResolutionCombo.setItemIndex(0);
+    form.rvertexlight.setChecked(false);
+    form.rlightmaplighting.setChecked(true);
+    form.Accelerator.userSelect(-1);
+    EXPECT_EQ(form.ShadowCombo.items(), kTwoShadows);
+    EXPECT_EQ(form.ResolutionCombo.count(), 3);
+    EXPECT_EQ(form.ResolutionCombo.text(), "400x300");
+    EXPECT_TRUE(form.rvertexlight.checked());  // the rest of the preset still runs
+}
+
+TEST_F(FormFixture, DefaultSettingsInTheTuneListAppliesNoPreset) {
+    selectNoPreset(form);
+    auto reactions = logReactions(form);
+    form.SaveConfirmed = true;
+    chooseAccelerator(form, "nVidia TNT");
+    EXPECT_TRUE(reactions->empty());
+    EXPECT_TRUE(form.SaveConfirmed);
+    EXPECT_EQ(form.ResolutionCombo.text(), "640x480");
+}
+
+TEST_F(FormFixture, ChoosingTheSameCardAgainResetsThePresetValues) {
+    chooseAccelerator(form, "nVidia TNT");
+    form.rvertexlight.setChecked(false);
+    form.rlightmaplighting.setChecked(true);
+    form.ResolutionCombo.setItemIndex(7);
+    chooseAccelerator(form, "nVidia TNT");
+    EXPECT_TRUE(form.rvertexlight.checked());
+    EXPECT_EQ(form.ResolutionCombo.text(), "640x480");
+}
+
+}  // namespace
+}  // namespace brisko

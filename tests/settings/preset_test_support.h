@@ -1,0 +1,70 @@
+// Helpers for the preset tests: counting the control reactions that run, a
+// snapshot of every control's state, and choosing an accelerator as the user does.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "settings/form1.h"
+
+namespace brisko::test {
+
+// Counts every reaction of a check box, radio button, slider or text field from
+// now on, by the control's name, in the order they run.
+inline std::shared_ptr<std::vector<std::string>> logReactions(TForm1& form) {
+    auto log = std::make_shared<std::vector<std::string>>();
+    auto wrap = [&log](Reaction& reaction, const std::string& name) {
+        reaction = [log, name, inner = reaction] {
+            log->push_back(name);
+            if (inner) inner();
+        };
+    };
+    for (Control* control : form.controls()) {
+        if (auto* box = dynamic_cast<CheckBox*>(control)) wrap(box->onClick, box->name());
+        if (auto* radio = dynamic_cast<RadioButton*>(control)) wrap(radio->onClick, radio->name());
+        if (auto* slider = dynamic_cast<Slider*>(control)) wrap(slider->onChange, slider->name());
+        if (auto* field = dynamic_cast<TextField*>(control)) wrap(field->onChange, field->name());
+    }
+    return log;
+}
+
+// The state of every control as text, one line per control; with or without the
+// number of times a picture was painted.
+inline std::string snapshot(const TForm1& form, bool repaints = true) {
+    std::ostringstream out;
+    for (const Control* control : form.controls()) {
+        out << control->name() << " enabled=" << control->enabled();
+        if (auto* label = dynamic_cast<const Label*>(control))
+            out << " caption=" << label->caption();
+        if (auto* box = dynamic_cast<const CheckBox*>(control))
+            out << " checked=" << box->checked();
+        if (auto* radio = dynamic_cast<const RadioButton*>(control))
+            out << " checked=" << radio->checked();
+        if (auto* slider = dynamic_cast<const Slider*>(control))
+            out << " position=" << slider->position();
+        if (auto* field = dynamic_cast<const TextField*>(control)) out << " text=" << field->text();
+        if (auto* list = dynamic_cast<const ComboBox*>(control)) {
+            out << " index=" << list->itemIndex() << " items=";
+            for (const std::string& item : list->items()) out << item << '|';
+        }
+        auto* picture = dynamic_cast<const Picture*>(control);
+        if (picture && repaints) out << " repaints=" << picture->repaints();
+        out << '\n';
+    }
+    return out.str();
+}
+
+// Opens the accelerator list and picks the card with this text.
+inline void chooseAccelerator(TForm1& form, const std::string& card) {
+    form.Accelerator.userOpen();
+    const auto& items = form.Accelerator.items();
+    for (int i = 0; i < form.Accelerator.count(); ++i)
+        if (items[static_cast<std::size_t>(i)] == card) return form.Accelerator.userSelect(i);
+    ADD_FAILURE() << "no accelerator " << card;
+}
+
+}  // namespace brisko::test

@@ -1,0 +1,217 @@
+// Restore Default Settings: the question, the default values and their nested
+// effects, and the tune list's extra item.
+#include <gtest/gtest.h>
+
+#include "preset_test_support.h"
+#include "settings/catalogue.h"
+#include "support/form_fixture.h"
+
+namespace brisko {
+namespace {
+
+using test::chooseAccelerator;
+using test::FormFixture;
+using test::logReactions;
+using test::snapshot;
+
+const char* const kQuestion =
+    "Are you sure you want to discard your settings and restore the defaults?";
+
+// The value each control holds after a restore: "on"/"off" for boxes and radio
+// buttons, the selected item's text for lists, the position for sliders.
+struct DefaultCase {
+    const char* control;
+    const char* value;
+};
+
+// clang-format off
+const DefaultCase kDefaults[] = {
+    {"rlightmaplighting", "on"}, {"rvertexlight", "off"}, {"rfullbright", "off"}, {"rlightmap", "off"},
+    {"rfastsky", "on"}, {"rdrawsun", "off"}, {"rnoportals", "on"},
+    {"ShadowCombo", "Ordinary Shadows"}, {"TextureModeCombo", "GL Linear MipMap Nearest"},
+    {"cgmarks", "on"}, {"rextcompresstextures", "on"}, {"rfinish", "on"}, {"rflares", "off"},
+    {"rsimpleitems", "off"}, {"rignorehwgamma", "off"}, {"rsubdivisions", "4"},
+    {"GammaCombo", "1.0"}, {"IntensityCombo", "1.0"}, {"r_lodbiasCombo", "Default"},
+    {"FlareSizeCombo", "40"}, {"TextureDepthCombo", "Compressed"}, {"TextureSizeCombo", "High"},
+    {"ColorDepthCombo", "Default"}, {"ResolutionCombo", "640x480"}, {"TuneCombo", " Default Settings"},
+    {"cgbrasstimeCombo", "1.2 secs"}, {"cgdrawammowarning", "on"}, {"cgdrawcrosshair", "on"},
+    {"cgdrawcrosshairnames", "on"}, {"crosshairhealth", "on"}, {"cggun", "on"}, {"netgraph", "on"},
+    {"fragcounter", "off"}, {"cgthirdperson", "off"}, {"clnoprint", "on"}, {"cgdrawtimer", "on"},
+    {"cgshowfps", "off"}, {"cgautoswitch", "on"}, {"cggibs", "on"}, {"rsmp", "off"},
+    {"HandicapCombo", "100"}, {"SkinColorCombo", "Red"}, {"FovCombo", "90"}, {"MaxFPSCombo", "0"},
+    {"clrun", "on"}, {"RailGunStyleCombo", "Quake3Arena"}, {"EffectColorCombo", "Red"},
+    {"RailTrailTimeCombo", "0.4 secs"}, {"InnerWidth", "16"}, {"Distance", "64"}, {"OuterWidth", "128"},
+    {"PlayerPredict", "on"}, {"MaxPacketsCombo", "30"}, {"RateCombo", "3000"}, {"loadas8bit", "on"},
+    {"cgfootsteps", "on"}, {"SampleRateCombo", "22 Khz"}, {"SoundVolume", "7"},
+};
+// clang-format on
+
+std::string valueOf(const Control* control) {
+    if (auto* box = dynamic_cast<const CheckBox*>(control)) return box->checked() ? "on" : "off";
+    if (auto* radio = dynamic_cast<const RadioButton*>(control))
+        return radio->checked() ? "on" : "off";
+    if (auto* list = dynamic_cast<const ComboBox*>(control)) return list->text();
+    if (auto* slider = dynamic_cast<const Slider*>(control))
+        return std::to_string(slider->position());
+    return "?";
+}
+
+// The opposite of every default that can be set by hand, with the rules applied.
+void moveAwayFromTheDefaults(TForm1& form) {
+    chooseAccelerator(form, "3Dfx Voodoo 1");
+    form.ApplyBestVisualQuality();
+    form.rfullbright.setChecked(true);
+    form.rlightmap.setChecked(true);
+    form.rsmp.setChecked(true);
+    form.cgthirdperson.setChecked(true);
+    form.cgautoswitch.setChecked(false);
+    form.PlayerPredict.setChecked(false);
+    for (ComboBox* list :
+         {&form.GammaCombo, &form.IntensityCombo, &form.HandicapCombo, &form.SkinColorCombo,
+          &form.FovCombo, &form.MaxPacketsCombo, &form.RateCombo})
+        list->setItemIndex(1);
+    form.rsubdivisions.setPosition(500);
+}
+
+TEST_F(FormFixture, RestoringSetsEveryDefault) {
+    moveAwayFromTheDefaults(form);
+    sp.messages.answers = {Answer::Yes};
+    form.DefaultBtn.click();
+    for (const DefaultCase& row : kDefaults)
+        EXPECT_EQ(valueOf(form.find(row.control)), row.value) << row.control;
+    EXPECT_EQ(form.LblCurves.caption(), "Curve Detail: 4");
+    EXPECT_EQ(form.LblInnerWidth.caption(), "Inner Trail Width: 16");
+    EXPECT_EQ(form.LblDistance.caption(), "Distance Between Coils: 64");
+}
+
+TEST_F(FormFixture, TheButtonAsksFirstAndYesClearsSaveConfirmed) {
+    sp.messages.answers = {Answer::Yes};
+    form.SaveConfirmed = true;
+    form.DefaultBtn.click();
+    ASSERT_EQ(sp.messages.shown.size(), 1u);
+    EXPECT_EQ(sp.messages.shown[0].kind, MessageKind::Warning);
+    EXPECT_EQ(sp.messages.shown[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(sp.messages.shown[0].caption, "Warning");
+    EXPECT_EQ(sp.messages.shown[0].text, kQuestion);
+    EXPECT_FALSE(form.SaveConfirmed);
+    EXPECT_EQ(form.TuneCombo.text(), " Default Settings");
+}
+
+TEST_F(FormFixture, TheQuestionIsAskedBeforeAnythingChanges) {
+    moveAwayFromTheDefaults(form);
+    const std::string before = snapshot(form);
+    std::string seen;
+    sp.messages.onShow = [&](const Message&) { seen = snapshot(form); };
+    sp.messages.answers = {Answer::Yes};
+    form.DefaultBtn.click();
+    EXPECT_EQ(seen, before);
+    EXPECT_NE(snapshot(form), before);
+}
+
+struct DeclinedTest : FormFixture, ::testing::WithParamInterface<Answer> {};
+
+TEST_P(DeclinedTest, AnyOtherAnswerChangesNothing) {
+    moveAwayFromTheDefaults(form);
+    form.SaveConfirmed = true;
+    const std::string before = snapshot(form);
+    sp.messages.shown.clear();
+    sp.messages.answers = {GetParam()};
+    form.DefaultBtn.click();
+    ASSERT_EQ(sp.messages.shown.size(), 1u);
+    EXPECT_EQ(sp.messages.shown[0].text, kQuestion);
+    EXPECT_EQ(snapshot(form), before);
+    EXPECT_TRUE(form.SaveConfirmed);
+}
+
+INSTANTIATE_TEST_SUITE_P(NoOrClosed, DeclinedTest, ::testing::Values(Answer::No, Answer::Closed));
+
+TEST_F(FormFixture, TwiceWithoutOpeningTheListGivesFiveItemsAndOpeningLeavesThree) {
+    form.RestoreDefaults();
+    form.RestoreDefaults();
+    EXPECT_EQ(form.TuneCombo.count(), 5);
+    EXPECT_EQ(form.TuneCombo.item(3), " Default Settings");
+    EXPECT_EQ(form.TuneCombo.item(4), " Default Settings");
+    EXPECT_EQ(form.TuneCombo.itemIndex(), 3);
+
+    auto reactions = logReactions(form);
+    form.TuneCombo.userOpen();
+    EXPECT_EQ(form.TuneCombo.count(), 3);
+    EXPECT_EQ(form.TuneCombo.text(), " Best Performance");
+    EXPECT_TRUE(reactions->empty());
+    EXPECT_EQ(form.ResolutionCombo.text(), "640x480");
+}
+
+TEST_F(FormFixture, RestoringLeavesTheSettingsThatHaveNoDefault) {
+    chooseAccelerator(form, "Matrox G400");
+    form.rdynamiclight.setChecked(true);
+    form.MsgDisplayCombo.setItemIndex(5);
+    form.PlayerName.setText("Sarge");
+    form.ComboModel.setItemIndex(1);
+    form.RestoreDefaults();
+    EXPECT_TRUE(form.rdynamiclight.checked());
+    EXPECT_EQ(form.MsgDisplayCombo.itemIndex(), 5);
+    EXPECT_EQ(form.PlayerName.text(), "Sarge");
+    EXPECT_EQ(form.ComboModel.itemIndex(), 1);
+    EXPECT_EQ(form.Accelerator.text(), "Matrox G400");
+}
+
+TEST_F(FormFixture, RestoringWhatAlreadyHoldsTheDefaultsRunsNoReaction) {
+    form.RestoreDefaults();
+    form.LblCurves.setCaption("Curve Detail: stale");
+    form.SaveConfirmed = true;
+    const std::string renderer = help(kRendererPage).first;
+    auto reactions = logReactions(form);
+
+    sp.messages.answers = {Answer::Yes};
+    form.DefaultBtn.click();
+
+    EXPECT_TRUE(reactions->empty());
+    EXPECT_EQ(help(kRendererPage).first, renderer);
+    EXPECT_EQ(form.LblCurves.caption(), "Curve Detail: 4");
+    EXPECT_EQ(form.TuneCombo.count(), 5);
+    EXPECT_EQ(form.TuneCombo.itemIndex(), 3);
+    EXPECT_FALSE(form.SaveConfirmed);
+}
+
+TEST_F(FormFixture, TheSkyRuleEnablesTheSkyBoxesBeforeTheyAreSet) {
+    form.ApplyBestPerformance();  // sky off: sun and portals off and disabled
+    ASSERT_FALSE(form.rnoportals.enabled());
+    form.RestoreDefaults();
+    EXPECT_TRUE(form.rdrawsun.enabled());
+    EXPECT_TRUE(form.rnoportals.enabled());
+    EXPECT_TRUE(form.rnoportals.checked());
+    EXPECT_FALSE(form.rdrawsun.checked());
+}
+
+TEST_F(FormFixture, FlaresOffDisablesTheFlareSizeWhichIsStillSelected) {
+    form.ApplyBestVisualQuality();
+    form.FlareSizeCombo.setItemIndex(0);
+    form.RestoreDefaults();
+    EXPECT_FALSE(form.FlareSizeCombo.enabled());
+    EXPECT_FALSE(form.LblFlareSize.enabled());
+    EXPECT_EQ(form.FlareSizeCombo.text(), "40");
+}
+
+TEST_F(FormFixture, TheDefaultsFitEveryAcceleratorsLists) {
+    chooseAccelerator(form, "3Dfx Voodoo 1");
+    form.RestoreDefaults();
+    EXPECT_EQ(form.ResolutionCombo.text(), "640x480");
+    EXPECT_EQ(form.ResolutionCombo.count(), 3);
+    chooseAccelerator(form, "3Dfx Voodoo 3");  // " Default Settings": no preset runs
+    form.RestoreDefaults();
+    EXPECT_EQ(form.ColorDepthCombo.text(), "Default");
+    EXPECT_EQ(form.ShadowCombo.text(), "Ordinary Shadows");
+}
+
+// The railgun values are set control by control: the sliders explain themselves,
+// not the style.
+TEST_F(FormFixture, TheRailgunPageEndsWithTheLastSliderThatMoved) {
+    form.ApplyBestVisualQuality();  // "Beam": only the coil distance differs
+    form.RestoreDefaults();
+    EXPECT_EQ(help(kRailPage), std::make_pair(std::string(helpOf("Distance").description),
+                                              std::string(helpOf("Distance").cvarLine)));
+    EXPECT_EQ(form.RailGunStyleCombo.text(), "Quake3Arena");
+}
+
+}  // namespace
+}  // namespace brisko
