@@ -122,13 +122,6 @@ TEST_F(FormFixture, ListsOfAnyOtherLengthAreLeftAlone) {
     EXPECT_EQ(form.ColorDepthCombo.count(), 1);
 }
 
-TEST_F(FormFixture, The32BitItemIsRemovedWhateverItsText) {
-    selectNoPreset(form);
-    form.ColorDepthCombo.setItems({"Default", "16-bit", "something"});
-    chooseAccelerator(form, "Intel i740");
-    EXPECT_EQ(form.ColorDepthCombo.items(), kTwoDepths);
-}
-
 TEST_F(FormFixture, ChoosingACardUnlocksTheGatedControlsOnly) {
     selectNoPreset(form);
     chooseAccelerator(form, "Matrox G400");
@@ -196,16 +189,6 @@ TEST_F(FormFixture, SmpFollowsTheProcessorQueryOnEveryChoice) {
     EXPECT_TRUE(form.rsmp.checked());
 }
 
-TEST_F(FormFixture, ChangeEnableStateOffLocksAgainAndAsksTheQueryToo) {
-    sp.processors.second = true;
-    form.ChangeEnableState(true);
-    form.ChangeEnableState(false);
-    EXPECT_EQ(sp.processors.asked, 2);
-    EXPECT_FALSE(form.rsmp.enabled());
-    EXPECT_FALSE(form.TreeView1.enabled());
-    EXPECT_FALSE(form.Accelerator.enabled());
-}
-
 // The accelerator number counts the cards, not the raw list positions.
 TEST_F(FormFixture, TheNumberFollowsTheCardWhileThePlaceholderIsStillListed) {
     form.Accelerator.userSelect(2);  // "Intel i740" without the list opened
@@ -234,16 +217,6 @@ TEST_F(FormFixture, WithoutASelectionNoProfileAndNoPerCardValues) {
     EXPECT_EQ(form.ResolutionCombo.count(), 3);
     EXPECT_EQ(form.ResolutionCombo.text(), "400x300");
     EXPECT_TRUE(form.rvertexlight.checked());  // the rest of the preset still runs
-}
-
-TEST_F(FormFixture, DefaultSettingsInTheTuneListAppliesNoPreset) {
-    selectNoPreset(form);
-    auto reactions = logReactions(form);
-    form.SaveConfirmed = true;
-    chooseAccelerator(form, "nVidia TNT");
-    EXPECT_TRUE(reactions->empty());
-    EXPECT_TRUE(form.SaveConfirmed);
-    EXPECT_EQ(form.ResolutionCombo.text(), "640x480");
 }
 
 TEST_F(FormFixture, ChoosingTheSameCardAgainResetsThePresetValues) {

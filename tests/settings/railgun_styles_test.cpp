@@ -131,13 +131,5 @@ TEST_F(FormFixture, MovingASliderByHandRewritesItsLabelAndKeepsTheStyle) {
     EXPECT_FALSE(form.SaveConfirmed);
 }
 
-TEST_F(FormFixture, EachSliderReactionWritesItsOwnLabel) {
-    form.InnerWidth.setPosition(7);
-    form.Distance.setPosition(99);
-    EXPECT_EQ(form.LblInnerWidth.caption(), "Inner Trail Width: 7");
-    EXPECT_EQ(form.LblDistance.caption(), "Distance Between Coils: 99");
-    EXPECT_EQ(form.LblOuterWidth.caption(), "Outer Trail Width: 128");
-}
-
 }  // namespace
 }  // namespace brisko

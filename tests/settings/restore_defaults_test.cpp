@@ -192,17 +192,6 @@ TEST_F(FormFixture, FlaresOffDisablesTheFlareSizeWhichIsStillSelected) {
     EXPECT_EQ(form.FlareSizeCombo.text(), "40");
 }
 
-TEST_F(FormFixture, TheDefaultsFitEveryAcceleratorsLists) {
-    chooseAccelerator(form, "3Dfx Voodoo 1");
-    form.RestoreDefaults();
-    EXPECT_EQ(form.ResolutionCombo.text(), "640x480");
-    EXPECT_EQ(form.ResolutionCombo.count(), 3);
-    chooseAccelerator(form, "3Dfx Voodoo 3");  // " Default Settings": no preset runs
-    form.RestoreDefaults();
-    EXPECT_EQ(form.ColorDepthCombo.text(), "Default");
-    EXPECT_EQ(form.ShadowCombo.text(), "Ordinary Shadows");
-}
-
 // The railgun values are set control by control: the sliders explain themselves,
 // not the style.
 TEST_F(FormFixture, TheRailgunPageEndsWithTheLastSliderThatMoved) {

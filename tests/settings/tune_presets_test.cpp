@@ -236,23 +236,6 @@ TEST_F(FormFixture, OnlyBestVisualQualityRepaintsTheRailgunPicture) {
     EXPECT_EQ(form.RailGunStyleCombo.text(), "Beam");
 }
 
-TEST_F(FormFixture, PresetsLeaveTheControlsNoPresetSets) {
-    form.GammaCombo.setItemIndex(3);
-    form.cgautoswitch.setChecked(true);
-    form.HandicapCombo.setItemIndex(9);
-    form.PlayerName.setText("Sarge");
-    form.ComboModel.setItemIndex(1);
-    form.rsmp.setChecked(true);
-    for (Preset preset : {kPerformance, kVisual, kBoth}) applyPreset(form, preset);
-    EXPECT_EQ(form.GammaCombo.itemIndex(), 3);
-    EXPECT_TRUE(form.cgautoswitch.checked());
-    EXPECT_EQ(form.HandicapCombo.itemIndex(), 9);
-    EXPECT_EQ(form.PlayerName.text(), "Sarge");
-    EXPECT_EQ(form.ComboModel.itemIndex(), 1);
-    EXPECT_TRUE(form.rsmp.checked());
-    EXPECT_EQ(form.TuneCombo.itemIndex(), 0);
-}
-
 TEST_F(FormFixture, PickingATunePresetAppliesIt) {
     chooseAccelerator(form, "3Dfx Voodoo 3");
     form.TuneCombo.userSelect(1);
@@ -287,13 +270,6 @@ TEST_F(FormFixture, OpeningTheTuneListLeavesThePresetItemsWithoutApplyingOne) {
     EXPECT_EQ(form.TuneCombo.itemIndex(), 0);
     EXPECT_TRUE(reactions->empty());
     EXPECT_TRUE(form.SaveConfirmed);
-}
-
-TEST_F(FormFixture, OpeningTheTuneListWithOnlyThePresetsChangesNothing) {
-    form.TuneCombo.setItemIndex(2);
-    form.TuneCombo.userOpen();
-    EXPECT_EQ(form.TuneCombo.count(), 3);
-    EXPECT_EQ(form.TuneCombo.itemIndex(), 2);
 }
 
 }  // namespace
