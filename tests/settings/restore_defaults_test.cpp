@@ -123,7 +123,10 @@ TEST_P(DeclinedTest, AnyOtherAnswerChangesNothing) {
     EXPECT_TRUE(form.SaveConfirmed);
 }
 
-INSTANTIATE_TEST_SUITE_P(NoOrClosed, DeclinedTest, ::testing::Values(Answer::No, Answer::Closed));
+INSTANTIATE_TEST_SUITE_P(NoOrClosed, DeclinedTest, ::testing::Values(Answer::No, Answer::Closed),
+                         [](const auto& info) {
+                             return info.param == Answer::No ? "No" : "Closed";
+                         });
 
 TEST_F(FormFixture, TwiceWithoutOpeningTheListGivesFiveItemsAndOpeningLeavesThree) {
     form.RestoreDefaults();
