@@ -1,6 +1,7 @@
 // The start-up state of the main window, before any config file is chosen.
 #include "config/fill_lists.h"
 #include "settings/form1.h"
+#include "settings/railgun_styles.h"
 
 namespace brisko {
 
@@ -82,9 +83,9 @@ void TForm1::InitialiseSettingsWindow() {
     ComboModel.setItemIndex(0);
 
     // 17.
-    LblInnerWidth.setCaption("Inner Trail Width: " + std::to_string(InnerWidth.position()));
-    LblOuterWidth.setCaption("Outer Trail Width: " + std::to_string(OuterWidth.position()));
-    LblDistance.setCaption("Distance Between Coils: " + std::to_string(Distance.position()));
+    writeRailSliderLabel(*this, InnerWidth);
+    writeRailSliderLabel(*this, OuterWidth);
+    writeRailSliderLabel(*this, Distance);
 
     // 18. Moving the volume runs its reaction.
     SampleRateCombo.setItemIndex(1);
