@@ -1,0 +1,91 @@
+#include "dialogs/browse_cfg.h"
+
+#include <filesystem>
+
+namespace brisko {
+
+void CancelConfigChoice(Window& dialog, Platform& platform) {
+    dialog.hide();
+    showMessage(platform.messages, MessageKind::Warning, Buttons::Ok,
+                "No config files selected for Brisko to modify.");
+    platform.app.requestTermination();
+    dialog.setModalResult(ModalResult::Cancel);
+}
+
+TBrowseCfg::TBrowseCfg(TForm1& mainWindow)
+    : Window("BrowseCfg", "Browse", 403, 108), form_(mainWindow) {
+    controls_ = {&Image1, &Label1, &Label2, &Edit1, &Button1, &Button2, &Button3};
+    Image1.setImage("icon");
+    Label1.setCaption(
+        "Please specify the path to the config file you want to modify by clicking the Browse "
+        "button or typing "
+        "the path in the text box.");
+    Label2.setCaption("Modify:");
+    Button1.setCaption("&Browse...");
+    Button2.setCaption("&OK");
+    Button2.setEnabled(false);
+    Button3.setCaption("&Cancel");
+    OpenDialog1.title = "Browse...";
+    OpenDialog1.filter = "Config Files (*.cfg)|*.cfg|All Files (*.*)|*.*";
+    OpenDialog1.defaultExt = "*.cfg";
+
+    Button1.onClick = [this] { Button1Click(); };
+    Button2.onClick = [this] { Button2Click(); };
+    Button3.onClick = [this] { Button3Click(); };
+    Edit1.onChange = [this] { Edit1Change(); };
+    Edit1.onKeyUp = [this] { Edit1KeyUp(); };
+    centreOn(mainWindow.platform().screen.desktop());
+}
+
+Control* TBrowseCfg::find(const std::string& name) {
+    for (Control* control : controls_)
+        if (control->name() == name) return control;
+    return nullptr;
+}
+
+void TBrowseCfg::Button1Click() {
+    Platform& platform = form_.platform();
+    OpenDialog1.initialDir = platform.drives.root('C');
+    if (auto chosen = platform.fileDialogs.open(OpenDialog1)) OpenDialog1FileName = *chosen;
+    if (OpenDialog1FileName.empty()) {
+        Edit1.setFocus();
+        return;
+    }
+    Edit1.setText(OpenDialog1FileName);
+    // A name that is no existing file leaves OK disabled; the focus stays in the field.
+    if (Button2.enabled())
+        Button2.setFocus();
+    else
+        Edit1.setFocus();
+}
+
+void TBrowseCfg::Button2Click() {
+    form_.Accelerator.setEnabled(true);
+    form_.LblAccelerator.setEnabled(true);
+    form_.UpdateHelpPanel(kRendererPage, kSelectAcceleratorHelp, "N/A");
+    ProgramState& state = form_.program();
+    state.currentConfigPath = Edit1.text();
+    form_.LoadConfig(state.currentConfigPath);
+    setModalResult(ModalResult::Ok);
+    hide();
+}
+
+void TBrowseCfg::Button3Click() {
+    CancelConfigChoice(*this, form_.platform());
+}
+
+void TBrowseCfg::Edit1Change() {
+    testPath();
+}
+
+void TBrowseCfg::Edit1KeyUp() {
+    testPath();
+}
+
+void TBrowseCfg::testPath() {
+    std::error_code error;
+    Button2.setEnabled(!Edit1.text().empty() &&
+                       std::filesystem::is_regular_file(Edit1.text(), error));
+}
+
+}  // namespace brisko
