@@ -1,0 +1,45 @@
+#include "app/program.h"
+
+#include "discovery/find_files.h"
+
+namespace brisko {
+
+Program::Program(Platform& platform)
+    : Form1(platform, state),
+      BrowseCfg(Form1),
+      SelectConfig(Form1, BrowseCfg),
+      MapSelect(platform),
+      platform_(platform) {
+    Form1.Timer1.onTimer = [this] { Timer1Timer(); };
+    Form1.showTestMapDialog = [this] { showTestMapDialog(MapSelect, platform_); };
+}
+
+void Program::CreateWindows() {
+    const auto create = [this](const std::function<void()>& creation) {
+        dispatchUserEvent(platform_.messages, creation);
+    };
+    create([this] { Form1Create(); });
+    if (!platform_.app.terminationRequested()) {
+        Form1.centreOn(platform_.screen.desktop());
+        Form1.show();
+    }
+    create([this] { SelectConfig.FormCreate(); });
+    // The test-map dialog, created after the debug window:
+    create([this] { MapSelect.FormCreate(); });
+}
+
+void Program::Form1Create() {
+    if (platform_.screen.screen().width < kMinimumScreenWidth) {
+        showMessage(platform_.messages, MessageKind::Warning, Buttons::Ok,
+                    "Sorry, Brisko cannot run in any resolution lower than 800x600.");
+        platform_.app.requestTermination();
+        return;
+    }
+    Form1.Timer1.setEnabled(true);
+    // The config files on every drive and the game on drive C:, in one walk of C:.
+    FindStartupFiles(platform_.drives, state.configFiles, state.gameExecutables);
+    Form1.SaveTestBtn.setEnabled(!state.gameExecutables.empty());
+    Form1.InitialiseSettingsWindow();
+}
+
+}  // namespace brisko

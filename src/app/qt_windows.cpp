@@ -1,0 +1,39 @@
+#include "app/qt_windows.h"
+
+namespace brisko {
+
+QtWindows::QtWindows(Program& program, MessageBoxes& boxes, qt::QtWindowShower& shower,
+                     Application& app)
+    : program_(program),
+      form1_(std::make_unique<qt::TForm1View>(program.Form1, boxes)),
+      browseCfg_(std::make_unique<qt::TBrowseCfgView>(program.BrowseCfg, boxes)),
+      selectConfig_(std::make_unique<qt::TSelectConfigView>(program.SelectConfig, boxes)),
+      mapSelect_(std::make_unique<qt::TMapSelectView>(program.MapSelect, boxes)) {
+    shower.add(program.Form1, form1_->window());
+    shower.add(program.BrowseCfg, browseCfg_->window());
+    shower.add(program.SelectConfig, selectConfig_->window());
+    shower.add(program.MapSelect, mapSelect_->window());
+
+    // Closing the main window ends the program.
+    QObject::connect(form1_->window(), &QDialog::rejected, form1_->window(),
+                     [&app] { app.requestTermination(); });
+
+    // Timer1 runs while its control is enabled; a tick is a user event.
+    Timer& timer = program.Form1.Timer1;
+    timer1_.setInterval(timer.interval());
+    timer.onViewSync = [this, &timer] {
+        if (!timer.enabled())
+            timer1_.stop();
+        else if (!timer1_.isActive())
+            timer1_.start();
+    };
+    timer.onViewSync();
+    QObject::connect(&timer1_, &QTimer::timeout, &timer1_,
+                     [&timer, &boxes] { dispatchUserEvent(boxes, [&timer] { timer.tick(); }); });
+}
+
+QtWindows::~QtWindows() {
+    program_.Form1.Timer1.onViewSync = nullptr;
+}
+
+}  // namespace brisko
