@@ -4,8 +4,6 @@
 
 namespace brisko {
 
-void TForm1::SaveBtnClick() {}
-void TForm1::CheckPlayerName() {}
 void TForm1::SaveTestBtnClick() {}
 
 }  // namespace brisko

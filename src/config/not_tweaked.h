@@ -1,0 +1,26 @@
+// The lines the written config carries over from the old file: the key bindings
+// and the lines of the cvars the settings window does not edit.
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "config/text_lines.h"
+
+namespace brisko {
+
+// The cvars carried over unchanged, lower case, in the order they are tested.
+std::span<const char* const> notTweakedNames();
+
+// Appends the old lines from the third on that begin with "bind" (case-sensitive).
+void CopyBindLines(const Lines& oldLines, Lines& out);
+
+// Appends `line` when its characters from the sixth on, as many as `name` has,
+// read `name` with A-Z lowered; returns whether it did.
+bool CopyNotTweakedLine(const std::string& line, const std::string& name, Lines& out);
+
+// The old lines from the third on that pass the test for some name, each once,
+// in file order.
+void CopyNotTweakedLines(const Lines& oldLines, Lines& out);
+
+}  // namespace brisko

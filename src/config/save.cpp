@@ -1,0 +1,98 @@
+// Saving the settings window to the current config file.
+#include "config/config_file.h"
+#include "config/config_writer.h"
+#include "config/player_name.h"
+#include "settings/form1.h"
+
+namespace brisko {
+
+namespace {
+
+constexpr const char* kEmptyNameQuestion =
+    "You have not entered a player name. Do you want Brisko to modify this setting?\n\r"
+    "Choosing 'Yes' will set your player name to 'Player'. Choosing 'No' will allow you to "
+    "modify your player name.";
+
+constexpr const char* kUnwritableName =
+    "Player names cannot contain double quotes, backslashes, semicolons or control characters, "
+    "nor be longer than 255 characters. Please change your player name.";
+
+// Lists whose value is their selected item; without one there is nothing to write.
+struct RequiredList {
+    ComboBox TForm1::*list;
+    const char* title;
+};
+
+constexpr RequiredList kRequiredLists[] = {
+    {&TForm1::ShadowCombo, "Type of shadow to render"},
+    {&TForm1::ResolutionCombo, "Resolution"},
+};
+
+void warn(TForm1& form, const std::string& text) {
+    showMessage(form.platform().messages, MessageKind::Warning, Buttons::Ok, text);
+}
+
+// Shows the first required list without a selection; false when there is one.
+bool requiredListsSelected(TForm1& form) {
+    for (const RequiredList& required : kRequiredLists) {
+        ComboBox& list = form.*required.list;
+        if (list.itemIndex() >= 0) continue;
+        warn(form, std::string("Please select a value for ") + required.title + " before saving.");
+        form.Pages.bringToFront(form.RendererOptions);
+        list.setFocus();
+        return false;
+    }
+    return true;
+}
+
+// Shows the player name field when its name cannot be written; false then.
+bool playerNameWritable(TForm1& form) {
+    if (IsWritablePlayerName(form.PlayerName.text())) return true;
+    warn(form, kUnwritableName);
+    form.Pages.bringToFront(form.ClientSettings);
+    form.PlayerName.setFocus();
+    return false;
+}
+
+}  // namespace
+
+void TForm1::SaveBtnClick() {
+    if (!requiredListsSelected(*this)) return;
+    const std::string path = program().currentConfigPath;
+    const Lines oldLines = readTextFile(path);
+
+    Lines lines;
+    ComposeUpToName(*this, oldLines, lines);
+    CheckPlayerName();
+    if (!playerNameWritable(*this)) return;
+    ComposeFromName(*this, oldLines, lines);
+
+    if (!SaveConfirmed) {
+        const Answer answer = showMessage(
+            platform().messages, MessageKind::Confirmation, Buttons::YesNo,
+            "You are about to modify: '" + path + "'" + ". Are you sure you want to continue?");
+        if (answer != Answer::Yes) {
+            showMessage(platform().messages, MessageKind::Information, Buttons::Ok,
+                        "File not modified.");
+            ConfigModified = false;
+            return;
+        }
+    }
+    SaveConfirmed = true;
+    ConfigModified = true;
+    ReplaceConfigFile(path, configText(lines));
+}
+
+void TForm1::CheckPlayerName() {
+    if (!PlayerName.text().empty()) return;
+    const Answer answer = showMessage(platform().messages, MessageKind::Confirmation,
+                                      Buttons::YesNo, kEmptyNameQuestion);
+    if (answer == Answer::Yes) {
+        PlayerName.setText("Player");
+    } else {
+        Pages.bringToFront(ClientSettings);
+        PlayerName.setFocus();
+    }
+}
+
+}  // namespace brisko

@@ -1,0 +1,108 @@
+// The lines carried over from the old file: key bindings and the cvars the
+// window does not edit.
+#include <gtest/gtest.h>
+
+#include "config/not_tweaked.h"
+
+namespace brisko {
+namespace {
+
+struct CarryCase {
+    const char* title;
+    Lines old;
+    Lines carried;
+};
+
+class BindLinesTest : public ::testing::TestWithParam<CarryCase> {};
+
+TEST_P(BindLinesTest, CarriesTheBindLines) {
+    Lines out = {"before"};
+    CopyBindLines(GetParam().old, out);
+    Lines expected = {"before"};
+    expected.insert(expected.end(), GetParam().carried.begin(), GetParam().carried.end());
+    EXPECT_EQ(out, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, BindLinesTest,
+    ::testing::Values(
+        CarryCase{"FirstTwoLinesNeverExamined", {"bind a \"+attack\"", "bind b \"+back\""}, {}},
+        CarryCase{"OneLineFile", {"bind a \"+attack\""}, {}},
+        CarryCase{
+            "FromTheThirdLineInOrder",
+            {"// head", "unbindall", "bind a \"+attack\"", "seta x \"1\"", "bind b \"+back\""},
+            {"bind a \"+attack\"", "bind b \"+back\""}},
+        CarryCase{"CaseSensitive", {"1", "2", "Bind a \"x\"", "BIND b \"y\"", " bind c \"z\""}, {}},
+        CarryCase{"LongerWordsBeginningWithBind",
+                  {"1", "2", "bindlist", "binder"},
+                  {"bindlist", "binder"}},
+        CarryCase{"BytesKept",
+                  {"1", "2", "bind \xe9 \"say caf\xe9\"\t"},
+                  {"bind \xe9 \"say caf\xe9\"\t"}}),
+    [](const auto& info) { return std::string(info.param.title); });
+
+class NotTweakedLinesTest : public ::testing::TestWithParam<CarryCase> {};
+
+TEST_P(NotTweakedLinesTest, CarriesTheListedCvars) {
+    Lines out;
+    CopyNotTweakedLines(GetParam().old, out);
+    EXPECT_EQ(out, GetParam().carried);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, NotTweakedLinesTest,
+    ::testing::Values(
+        CarryCase{
+            "FirstTwoLinesNeverExamined", {"seta sensitivity \"5\"", "seta in_mouse \"1\""}, {}},
+        CarryCase{"OneLineFile", {"seta sensitivity \"5\""}, {}},
+        CarryCase{"CaseIgnoredOnTheOldSide",
+                  {"1", "2", "seta Sensitivity \"5\"", "SETA IN_MOUSE \"1\""},
+                  {"seta Sensitivity \"5\"", "SETA IN_MOUSE \"1\""}},
+        CarryCase{"PrefixesCarryLongerNames",
+                  {"1", "2", "seta snd_device \"x\"", "seta sndfoo \"1\"",
+                   "seta r_stereoSeparation \"64\"", "seta r_stereo \"0\""},
+                  {"seta snd_device \"x\"", "seta sndfoo \"1\"", "seta r_stereoSeparation \"64\"",
+                   "seta r_stereo \"0\""}},
+        CarryCase{
+            "LineCarriedOnceForSeveralNames",
+            {"1", "2", "seta in_mididevice \"1\"", "seta in_midi \"0\"", "seta in_midiport \"1\""},
+            {"seta in_mididevice \"1\"", "seta in_midi \"0\"", "seta in_midiport \"1\""}},
+        CarryCase{
+            "EachNameOverItsFullLength",
+            {"1", "2", "seta r_customwidth \"640\"", "seta in_mouse \"1\"",
+             "seta r_ext_multitexture \"1\"", "seta r_custom \"1\"", "seta in_mous \"1\""},
+            {"seta r_customwidth \"640\"", "seta in_mouse \"1\"", "seta r_ext_multitexture \"1\""}},
+        CarryCase{
+            "FirstFiveCharactersNotExamined",
+            {"1", "2", "set  sensitivity \"5\"", "set sensitivity \"5\"", "xxxx\tfreelook \"1\""},
+            {"set  sensitivity \"5\"", "xxxx\tfreelook \"1\""}},
+        CarryCase{"SampleRateNotCarried",
+                  {"1", "2", "seta s_khz \"22\"", "seta s_musicvolume \"0.25\""},
+                  {"seta s_musicvolume \"0.25\""}},
+        CarryCase{
+            "OtherLinesDropped",
+            {"1", "2", "seta r_mode \"4\"", "// Not Tweaked", "exec autoexec.cfg", "seta", ""},
+            {}},
+        CarryCase{"DuplicatesKeptInFileOrder",
+                  {"1", "2", "seta viewsize \"100\"", "seta fov \"90\"", "seta viewsize \"90\""},
+                  {"seta viewsize \"100\"", "seta viewsize \"90\""}}),
+    [](const auto& info) { return std::string(info.param.title); });
+
+TEST(NotTweakedLine, AppendsOnlyWhenTheNameMatches) {
+    Lines out;
+    EXPECT_TRUE(CopyNotTweakedLine("seta ZoomFov \"22\"", "zoomfov", out));
+    EXPECT_FALSE(CopyNotTweakedLine("seta zoomfov \"22\"", "fov", out));
+    EXPECT_FALSE(CopyNotTweakedLine("seta", "zoomfov", out));
+    EXPECT_EQ(out, Lines{"seta ZoomFov \"22\""});
+}
+
+TEST(NotTweakedNames, FiftyEightNamesWithoutTheSampleRate) {
+    const auto names = notTweakedNames();
+    EXPECT_EQ(names.size(), 58u);
+    for (const char* name : names) EXPECT_STRNE(name, "s_khz");
+    EXPECT_STREQ(names.front(), "crosshairsize");
+    EXPECT_STREQ(names.back(), "teamflags");
+}
+
+}  // namespace
+}  // namespace brisko

@@ -1,0 +1,161 @@
+// The real game engine reads what the writer writes: the values it ends with
+// are the values the window shows, the carried binds survive, and refused
+// player names never reach it.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine_cvars.h"
+#include "writer_support.h"
+
+namespace brisko::test {
+namespace {
+
+// The setting lines of a written file as (cvar, value), in file order.
+std::vector<std::pair<std::string, std::string>> settingLines(const std::string& bytes) {
+    std::vector<std::pair<std::string, std::string>> out;
+    bool inSettings = false;
+    for (const std::string& line : crlfLines(bytes)) {
+        if (line == "// Renderer Options") inSettings = true;
+        if (line == "// Not Tweaked") break;
+        if (!inSettings || !line.starts_with("seta ")) continue;
+        const auto space = line.find(' ', 5);
+        out.emplace_back(line.substr(5, space - 5),
+                         line.substr(space + 2, line.size() - space - 3));
+    }
+    return out;
+}
+
+struct EngineTest : WriterFixture {
+    // What the engine ends with; nothing when it cannot run here (why in notHere).
+    std::optional<EngineReport> engine(const std::vector<std::string>& cvars) {
+        EngineRun run = runEngine(config, cvars);
+        if (run.failed) ADD_FAILURE() << run.why;
+        notHere = run.why;
+        return run.report;
+    }
+    std::string notHere;
+    // Saves without questions; the lines written for the settings.
+    std::vector<std::pair<std::string, std::string>> saveState(std::span<const Setting> settings,
+                                                               const std::string& name) {
+        applySettings(form, settings);
+        form.PlayerName.setText(name);
+        form.SaveConfirmed = true;
+        save();
+        EXPECT_EQ(boxes(), std::vector<std::string>{});
+        return settingLines(readBytes(config));
+    }
+};
+
+// Where the engine's own range is narrower than the window's list: the value the
+// engine takes instead.
+struct EngineLimit {
+    const char* cvar;
+    const char* written;
+    const char* engineValue;
+};
+const EngineLimit kEngineLimits[] = {
+    {"r_gamma", "0.0", "0.5"},  // ioquake3 keeps gamma between 0.5 and 3
+};
+
+std::string engineValueFor(const std::string& cvar, const std::string& written) {
+    for (const EngineLimit& limit : kEngineLimits)
+        if (cvar == limit.cvar && written == limit.written) return limit.engineValue;
+    return written;
+}
+
+std::string valueOf(const EngineReport& report, const std::string& cvar) {
+    const auto it = report.values.find(cvar);
+    return it == report.values.end() ? "(not reported)" : it->second;
+}
+
+void expectEngineHolds(const EngineReport& report,
+                       const std::vector<std::pair<std::string, std::string>>& written) {
+    for (const auto& [cvar, value] : written)
+        EXPECT_EQ(valueOf(report, cvar), engineValueFor(cvar, value)) << cvar;
+}
+
+// The engine's complaints about a file it reads: commands it does not know,
+// refused player info, rejected values.
+void expectNoComplaints(const EngineReport& report) {
+    for (const std::string& message : report.messages)
+        for (const char* complaint : {"Unknown command", "Can't use", "WARNING", "invalid"})
+            EXPECT_EQ(message.find(complaint), std::string::npos) << message;
+}
+
+std::vector<std::string> cvarsOf(const std::vector<std::pair<std::string, std::string>>& lines) {
+    std::vector<std::string> cvars;
+    for (const auto& line : lines) cvars.push_back(line.first);
+    return cvars;
+}
+
+TEST_F(EngineTest, EndsWithTheValuesOfTheFirstStateAndKeepsTheBinds) {
+    useConfig(goldenFile("old-a.cfg"));
+    const auto written = saveState(stateA(), "^1Caf\xe9 Fan");
+    ASSERT_EQ(written.size(), 59u);
+    std::vector<std::string> cvars = cvarsOf(written);
+    cvars.push_back("sensitivity");
+    const auto report = engine(cvars);
+    if (!report) GTEST_SKIP() << notHere;
+
+    expectNoComplaints(*report);
+    expectEngineHolds(*report, written);
+    EXPECT_EQ(valueOf(*report, "name"), form.PlayerName.text());
+    EXPECT_EQ(valueOf(*report, "r_gamma"), form.GammaCombo.text());
+    EXPECT_EQ(valueOf(*report, "rate"), form.RateCombo.text());
+    EXPECT_EQ(valueOf(*report, "r_mode"), "4");  // "800x600", the fourth resolution
+    EXPECT_EQ(valueOf(*report, "sensitivity"), "5");
+    EXPECT_EQ(report->binds,
+              (std::vector<std::string>{"bind SPACE \"+moveup\"", "bind w \"+forward\""}));
+}
+
+TEST_F(EngineTest, EndsWithTheValuesOfTheSecondState) {
+    useConfig(goldenFile("old-b.cfg"));
+    const auto written = saveState(stateB(), "Player");
+    ASSERT_EQ(written.size(), 59u);
+    const auto report = engine(cvarsOf(written));
+    if (!report) GTEST_SKIP() << notHere;
+    expectNoComplaints(*report);
+    expectEngineHolds(*report, written);
+    EXPECT_EQ(valueOf(*report, "r_fastsky"), "1");
+    EXPECT_EQ(valueOf(*report, "s_khz"), "11");
+    // The old file's binds sat on its first two lines.
+    EXPECT_EQ(report->binds, std::vector<std::string>{});
+}
+
+TEST_F(EngineTest, RefusedNamesNeverReachTheEngine) {
+    useConfig(goldenFile("old-b.cfg"));
+    saveState(stateA(), "Accepted");
+    const std::string saved = readBytes(config);
+    for (const std::string& name :
+         {std::string("x\"; seta rcon_password \"pwned"), std::string("\"a\";quit;\""),
+          std::string("a;b"), std::string("a\\b"), std::string("a\tb"), std::string(1100, 'y')}) {
+        form.PlayerName.setText(name);
+        save();
+        EXPECT_EQ(readBytes(config), saved) << name;
+    }
+    const auto report = engine((std::vector<std::string>{"name", "rcon_password"}));
+    if (!report) GTEST_SKIP() << notHere;
+    expectNoComplaints(*report);
+    EXPECT_EQ(valueOf(*report, "name"), "Accepted");
+    EXPECT_EQ(report->unset, std::vector<std::string>{"rcon_password"});
+}
+
+TEST_F(EngineTest, AcceptedNamesReachTheEngineAsWritten) {
+    useConfig(goldenFile("old-b.cfg"));
+    for (const std::string& name :
+         {std::string(255, 'x'), std::string("a$b /c'//{}^2Caf\xc3\xa9")}) {
+        saveState(stateA(), name);
+        const auto report = engine((std::vector<std::string>{"name"}));
+        if (!report) GTEST_SKIP() << notHere;
+        expectNoComplaints(*report);
+        EXPECT_EQ(valueOf(*report, "name"), name);
+    }
+}
+
+}  // namespace
+}  // namespace brisko::test

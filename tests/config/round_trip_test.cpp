@@ -1,0 +1,102 @@
+// Real configs found in players' repositories, saved and saved again.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "config/cvar_reader.h"
+#include "config/not_tweaked.h"
+#include "platform/ascii.h"
+#include "writer_support.h"
+
+namespace brisko::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kConfigs = std::string(BRISKO_SHARED_DIR) + "/configs/";
+
+// The lines of `lines` after the line `from` up to (not including) `to`.
+std::vector<std::string> between(const std::vector<std::string>& lines, const std::string& from,
+                                 const std::string& to) {
+    std::vector<std::string> out;
+    bool inside = false;
+    for (const std::string& line : lines) {
+        if (inside && line == to) break;
+        if (inside) out.push_back(line);
+        if (line == from) inside = true;
+    }
+    return out;
+}
+
+bool namesListedCvar(const std::string& line) {
+    if (line.size() <= 5) return false;
+    const std::string rest = asciiLower(line.substr(5));
+    for (const char* name : notTweakedNames())
+        if (rest.starts_with(name)) return true;
+    return false;
+}
+
+class RealConfig : public WriterFixture, public ::testing::WithParamInterface<const char*> {
+  protected:
+    void SetUp() override {
+        WriterFixture::SetUp();
+        if (!fs::exists(kConfigs + GetParam())) GTEST_SKIP() << "no shared config " << GetParam();
+        original = readBytes(kConfigs + GetParam());
+        useConfig(original);
+        form.LoadConfig(config);
+        nameRead = form.PlayerName.text();
+        form.SaveConfirmed = true;
+    }
+    std::string original;
+    std::string nameRead;
+};
+
+TEST_P(RealConfig, KeepsItsBindsCarriedLinesAndName) {
+    sp.messages.answers = {Answer::No};  // an empty name stays empty
+    save();
+    const std::vector<std::string> written = crlfLines(readBytes(config));
+    ASSERT_GT(written.size(), 3u) << "nothing written";
+
+    const Lines old = splitLines(original);
+    std::vector<std::string> binds, carried;
+    for (std::size_t i = 2; i < old.size(); ++i) {
+        if (old[i].starts_with("bind")) binds.push_back(old[i]);
+        if (namesListedCvar(old[i])) carried.push_back(old[i]);
+    }
+    EXPECT_EQ(between(written, "// Player Controls", "// Renderer Options"), binds);
+    EXPECT_EQ(between(written, "// Not Tweaked", "(end)"), carried);
+    std::string name = "(none)";
+    ReadCvarValue(splitLines(readBytes(config)), 6, 4, "name", name);
+    EXPECT_EQ(name, nameRead);
+    EXPECT_EQ(readBytes(backup()), original);
+}
+
+TEST_P(RealConfig, SavedAgainGivesTheSameFile) {
+    sp.messages.answers = {Answer::No, Answer::No};
+    save();
+    const std::string first = readBytes(config);
+    form.LoadConfig(config);
+    save();
+    EXPECT_EQ(readBytes(config), first);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shared, RealConfig,
+    ::testing::Values("01-abique-conf.cfg", "03-cirnip-dotfiles-baseoa.cfg",
+                      "07-em230418-dotfiles-cpma.cfg", "08-thestalwart-dotswt.cfg",
+                      "11-kr3m-q3config.cfg", "15-expandingshapes-configs.cfg",
+                      "18-steffkn-quake-configs.cfg", "22-xaionaro-osp.cfg",
+                      "26-opensourcelan-gameservers.cfg", "28-twerszko-ioq3-installer.cfg",
+                      "31-the-gmann-q3ibr.cfg", "35-timewaffle-q3a-patched.cfg",
+                      "36-q3aql-q3aserv-cpma.cfg", "39-thr0ned-qlcfg-ql.cfg"),
+    [](const auto& info) {
+        std::string name = info.param;
+        for (char& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+        return "File" + name;
+    });
+
+}  // namespace
+}  // namespace brisko::test

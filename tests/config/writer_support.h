@@ -1,0 +1,72 @@
+// Helpers for the config writer's tests: temporary folders with real files, the
+// window put in a known state, and saves run as the user runs them.
+#pragma once
+
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "support/form_fixture.h"
+
+namespace brisko::test {
+
+// A fresh folder under the system's temporary folder, removed with everything in
+// it (immutable flags cleared first).
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::string& path() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+    // Names in the folder, sorted.
+    std::vector<std::string> entries() const;
+
+  private:
+    std::string path_;
+};
+
+std::string readBytes(const std::string& path);
+void writeBytes(const std::string& path, const std::string& bytes);
+std::string goldenFile(const std::string& name);  // bytes of tests/config/golden/<name>
+
+// Sets or clears the immutable flag (chattr +i); false where the file system or
+// the user does not allow it.
+bool setImmutable(const std::string& path, bool on);
+
+// Runs `body` in a child process (after `prepare` there) and returns what it
+// returned; "child failed" when it did not end normally.
+std::string inChild(const std::function<void()>& prepare, const std::function<std::string()>& body);
+// Drops root to the user and group "nobody" (65534); false when that fails.
+bool becomeNobody();
+
+// A control set to a value: check box or radio button 1 (checked) or 0, list
+// index (-1: no selection), slider position.
+struct Setting {
+    const char* control;
+    int value;
+};
+void applySettings(TForm1& form, std::span<const Setting> settings);
+
+// The window state of the first golden file, and of the second.
+std::span<const Setting> stateA();
+std::span<const Setting> stateB();
+
+// The lines of a file as written, split at CR LF.
+std::vector<std::string> crlfLines(const std::string& bytes);
+
+// A main window whose current config is a real file in a temporary folder.
+struct WriterFixture : FormFixture {
+    TempFolder folder;
+    std::string config = folder / "q3config.cfg";
+
+    void useConfig(const std::string& bytes, const std::string& name = "q3config.cfg");
+    // Clicks SaveBtn as the user does; an unhandled error becomes its error box.
+    void save();
+    std::vector<std::string> boxes() const { return sp.messages.texts(); }
+    std::string backup() const { return folder / "Tamblin.backup"; }
+};
+
+}  // namespace brisko::test
