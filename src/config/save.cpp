@@ -32,39 +32,39 @@ void warn(TForm1& form, const std::string& text) {
     showMessage(form.platform().messages, MessageKind::Warning, Buttons::Ok, text);
 }
 
-// Shows the first required list without a selection; false when there is one.
-bool requiredListsSelected(TForm1& form) {
+// Shows the first required list without a selection and ends the save there.
+void requireSelectedLists(TForm1& form) {
     for (const RequiredList& required : kRequiredLists) {
         ComboBox& list = form.*required.list;
         if (list.itemIndex() >= 0) continue;
         warn(form, std::string("Please select a value for ") + required.title + " before saving.");
         form.Pages.bringToFront(form.RendererOptions);
         list.setFocus();
-        return false;
+        throw SilentAbort();
     }
-    return true;
 }
 
-// Shows the player name field when its name cannot be written; false then.
-bool playerNameWritable(TForm1& form) {
-    if (IsWritablePlayerName(form.PlayerName.text())) return true;
+// Shows the player name field and ends the save when its name cannot be written.
+void requireWritablePlayerName(TForm1& form) {
+    if (IsWritablePlayerName(form.PlayerName.text())) return;
     warn(form, kUnwritableName);
     form.Pages.bringToFront(form.ClientSettings);
     form.PlayerName.setFocus();
-    return false;
+    throw SilentAbort();
 }
 
 }  // namespace
 
 void TForm1::SaveBtnClick() {
-    if (!requiredListsSelected(*this)) return;
+    // A refusal ends the whole operation, Save & Test included, without a further box.
+    requireSelectedLists(*this);
     const std::string path = program().currentConfigPath;
     const Lines oldLines = readTextFile(path);
 
     Lines lines;
     ComposeUpToName(*this, oldLines, lines);
     CheckPlayerName();
-    if (!playerNameWritable(*this)) return;
+    requireWritablePlayerName(*this);
     ComposeFromName(*this, oldLines, lines);
 
     if (!SaveConfirmed) {
