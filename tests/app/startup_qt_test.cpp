@@ -146,6 +146,18 @@ TEST_F(StartupQtTest, EnterInTheSelectionDialogTakesTheFirstConfig) {
     EXPECT_TRUE(boxes.empty());
 }
 
+TEST_F(StartupQtTest, ClosingTheMainWindowEndsTheProgram) {
+    home.file("q3config.cfg", configText("x"));
+    qt::WindowWidget* dialog = views.selectConfig().window();
+    steps.add([&] { return modal(dialog); },
+              [&] { QTest::mouseClick(select("Button1"), Qt::LeftButton); });
+    steps.add([&] { return !dialog->isVisible() && program.Form1.Accelerator.enabled(); },
+              [&] { views.form1().window()->close(); });
+    run();
+    EXPECT_TRUE(app.terminationRequested());
+    EXPECT_TRUE(boxes.empty());
+}
+
 TEST_F(StartupQtTest, EscInTheSelectionDialogCancelsAndEndsTheProgram) {
     home.file("q3config.cfg", configText("x"));
     qt::WindowWidget* dialog = views.selectConfig().window();

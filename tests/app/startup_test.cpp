@@ -90,6 +90,10 @@ struct WidthCase {
     bool refused;
 };
 
+void PrintTo(const WidthCase& c, std::ostream* out) {
+    *out << c.width << "x" << c.height;
+}
+
 class ScreenWidthTest : public StartupTest, public ::testing::WithParamInterface<WidthCase> {};
 
 TEST_P(ScreenWidthTest, OnlyTheWidthIsTested) {

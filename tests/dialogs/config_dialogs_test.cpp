@@ -98,6 +98,10 @@ struct WidthCase {
     bool refused;
 };
 
+void PrintTo(const WidthCase& c, std::ostream* out) {
+    *out << "width " << c.width;
+}
+
 class SelectionWidthTest : public DialogsTest, public ::testing::WithParamInterface<WidthCase> {};
 
 TEST_P(SelectionWidthTest, NarrowScreenEndsTheProgramWithoutAWord) {

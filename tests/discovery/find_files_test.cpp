@@ -37,6 +37,10 @@ struct PresentCase {
     bool expected;
 };
 
+void PrintTo(const PresentCase& c, std::ostream* out) {
+    *out << c.letter << " of '" << c.present << "'";
+}
+
 class DrivePresentTest : public ::testing::TestWithParam<PresentCase> {};
 
 TEST_P(DrivePresentTest, ReadsTheLettersBit) {

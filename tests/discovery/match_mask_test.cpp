@@ -12,6 +12,10 @@ struct MaskCase {
     bool matches;
 };
 
+void PrintTo(const MaskCase& c, std::ostream* out) {
+    *out << "'" << c.pattern << "' on '" << c.text << "'";
+}
+
 class MatchMaskTest : public ::testing::TestWithParam<MaskCase> {};
 
 TEST_P(MatchMaskTest, ComparesPositionByPosition) {
@@ -49,6 +53,10 @@ struct NameCase {
     const char* name;
     bool matches;
 };
+
+void PrintTo(const NameCase& c, std::ostream* out) {
+    *out << "'" << c.mask << "' on '" << c.name << "'";
+}
 
 class NameMaskTest : public ::testing::TestWithParam<NameCase> {};
 
