@@ -236,19 +236,6 @@ TEST_F(StartupQtTest, NoConfigYesThenBrowsingWithTheButtons) {
     EXPECT_EQ(program.Form1.PlayerName.text(), "Picked");
 }
 
-TEST_F(StartupQtTest, NoConfigNoEndsTheProgram) {
-    answerBox("&No");
-    answerBox("OK");
-    run();
-    EXPECT_EQ(
-        boxes,
-        (std::vector<std::string>{
-            "Brisko could not find any Config files. Do you wish to try and find one yourself?",
-            "No config files could be found for Brisko to modify."}));
-    EXPECT_TRUE(app.terminationRequested());
-    EXPECT_FALSE(views.browseCfg().window()->isVisible());
-}
-
 // The refusal comes while the windows are created, before the event loop: the
 // loop then does not run at all.
 TEST_F(StartupQtTest, ANarrowScreenEndsTheProgramBeforeTheEventLoop) {

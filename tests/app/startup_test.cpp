@@ -300,9 +300,16 @@ TEST_F(StartupTest, TheEscapeEntryOpensTheBrowseDialogWithoutWaiting) {
 TEST_F(StartupTest, CancelInTheSelectionDialogEndsTheProgram) {
     home.file("q3config.cfg", configText("x"));
     start();
+    bool visibleDuringWarning = true;
+    sp.messages.onShow = [&](const Message&) {
+        visibleDuringWarning = program->SelectConfig.visible();
+    };
     sp.windows.scripts.push_back(press(&TSelectConfig::Button2));
     tick();
     EXPECT_EQ(sp.messages.texts(), Paths{kNoneSelected});
+    EXPECT_EQ(sp.messages.shown[0].kind, MessageKind::Warning);
+    EXPECT_EQ(sp.messages.shown[0].caption, "Warning");
+    EXPECT_FALSE(visibleDuringWarning);
     EXPECT_TRUE(sp.app.requested);
     EXPECT_EQ(program->state.currentConfigPath, "");
     EXPECT_FALSE(program->Form1.Accelerator.enabled());

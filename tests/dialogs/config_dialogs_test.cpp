@@ -38,48 +38,6 @@ struct DialogsTest : FormFixture {
     }
 };
 
-TEST_F(DialogsTest, SelectionDialogAsDesigned) {
-    EXPECT_EQ(select.name(), "SelectConfig");
-    EXPECT_EQ(select.caption(), "Select Config");
-    EXPECT_EQ(select.clientWidth(), 402);
-    EXPECT_EQ(select.clientHeight(), 108);
-    EXPECT_EQ(select.Label1.caption(),
-              "Please select the config file you wish to modify from the drop down list.");
-    EXPECT_EQ(select.Label2.caption(), "Config to Modify:");
-    EXPECT_EQ(select.Button1.caption(), "&OK");
-    EXPECT_EQ(select.Button2.caption(), "&Cancel");
-    EXPECT_FALSE(select.visible());
-}
-
-TEST_F(DialogsTest, BrowseDialogAsDesigned) {
-    EXPECT_EQ(browse.name(), "BrowseCfg");
-    EXPECT_EQ(browse.caption(), "Browse");
-    EXPECT_EQ(browse.clientWidth(), 403);
-    EXPECT_EQ(browse.clientHeight(), 108);
-    EXPECT_EQ(browse.Label1.caption(),
-              "Please specify the path to the config file you want to modify by clicking the "
-              "Browse button or "
-              "typing the path in the text box.");
-    EXPECT_EQ(browse.Label2.caption(), "Modify:");
-    EXPECT_EQ(browse.Edit1.text(), "");
-    EXPECT_EQ(browse.Button1.caption(), "&Browse...");
-    EXPECT_TRUE(browse.Button1.enabled());
-    EXPECT_EQ(browse.Button2.caption(), "&OK");
-    EXPECT_FALSE(browse.Button2.enabled());
-    EXPECT_EQ(browse.Button3.caption(), "&Cancel");
-    EXPECT_EQ(browse.OpenDialog1.title, "Browse...");
-    EXPECT_EQ(browse.OpenDialog1.filter, "Config Files (*.cfg)|*.cfg|All Files (*.*)|*.*");
-    EXPECT_EQ(browse.OpenDialog1.defaultExt, "*.cfg");
-}
-
-TEST_F(DialogsTest, BothDialogsAreCentredOnTheDesktop) {
-    const Rect desktop = sp.screen.desktopRect;
-    EXPECT_EQ(select.left(), (desktop.width - select.width()) / 2);
-    EXPECT_EQ(select.top(), (desktop.height - select.height()) / 2);
-    EXPECT_EQ(browse.left(), (desktop.width - browse.width()) / 2);
-    EXPECT_EQ(browse.top(), (desktop.height - browse.height()) / 2);
-}
-
 TEST_F(DialogsTest, CreationCopiesTheListAndAddsTheEscapeEntry) {
     state.configFiles = {"/home/b/q3config.cfg", "/home/a/Q3CONFIG.CFG", "/home/b/q3config.cfg"};
     select.FormCreate();
@@ -139,25 +97,6 @@ TEST_F(DialogsTest, SelectionOkOnTheEscapeEntryOpensTheBrowseDialogWithoutWaitin
     EXPECT_TRUE(browse.visible());
     EXPECT_EQ(state.currentConfigPath, "");
     EXPECT_EQ(select.modalResult(), ModalResult::Ok);
-}
-
-TEST_F(DialogsTest, SelectionCancelWarnsAndEndsTheProgram) {
-    state.configFiles = {"/one/q3config.cfg"};
-    select.FormCreate();
-    select.show();
-    bool visibleDuringWarning = true;
-    sp.messages.onShow = [&](const Message&) { visibleDuringWarning = select.visible(); };
-    select.Button2.click();
-    ASSERT_EQ(sp.messages.shown.size(), 1u);
-    const Message& warning = sp.messages.shown[0];
-    EXPECT_EQ(warning.kind, MessageKind::Warning);
-    EXPECT_EQ(warning.buttons, Buttons::Ok);
-    EXPECT_EQ(warning.caption, "Warning");
-    EXPECT_EQ(warning.text, kNoneSelected);
-    EXPECT_FALSE(visibleDuringWarning);
-    EXPECT_TRUE(sp.app.requested);
-    EXPECT_EQ(select.modalResult(), ModalResult::Cancel);
-    EXPECT_EQ(state.currentConfigPath, "");
 }
 
 TEST_F(DialogsTest, OkIsEnabledOnlyForAnExistingFile) {

@@ -142,13 +142,6 @@ TEST(SearchDirectory, WithoutRecursionOnlyTheFolderItselfIsSearched) {
     EXPECT_EQ(search(tree.dir(), kConfig, false), Paths{top});
 }
 
-TEST(SearchDirectory, WildcardMasks) {
-    TempTree tree;
-    const std::string autoexec = tree.file("baseq3/autoexec.CFG");
-    tree.file("baseq3/readme.txt");
-    EXPECT_EQ(search(tree.dir(), "*.cfg"), Paths{autoexec});
-}
-
 // A tree with every kind of entry the walk tells apart.
 void mixedTree(const TempTree& tree, const TempTree& outside) {
     tree.file(".q3a/baseq3/q3config.cfg");
