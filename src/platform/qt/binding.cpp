@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
@@ -320,6 +321,8 @@ QTreeWidget* Binder::tree(TreeView& control, QWidget* parent, QRect rect) {
     widget->setHeaderHidden(true);
     widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
     widget->setRootIsDecorated(true);
+    widget->setIndentation(12);
+    widget->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto items = std::make_shared<std::vector<QTreeWidgetItem*>>();
     for (const TreeView::Node& node : control.nodes()) {
         QTreeWidgetItem* item = node.parent < 0
