@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -25,8 +26,10 @@ struct MapSelectTest : ::testing::Test {
     std::unique_ptr<Platform> platform;
 
     void SetUp() override {
-        home = fs::temp_directory_path() / ("brisko_ini_" + std::to_string(::getpid()) + "_" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', '_');  // parameterised names hold a '/'
+        home =
+            fs::temp_directory_path() / ("brisko_ini_" + std::to_string(::getpid()) + "_" + name);
         fs::remove_all(home);
         fs::create_directories(home);
         if (const char* xdg = std::getenv("XDG_CONFIG_HOME")) {
@@ -45,9 +48,9 @@ struct MapSelectTest : ::testing::Test {
     void useConfigHome(const fs::path& dir) {
         ::setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
         ini = std::make_unique<qt::IniProfile>();
-        platform = std::make_unique<Platform>(Platform{sp.messages, sp.fileDialogs, sp.screen, sp.drives,
-                                                       sp.processors, sp.processes, *ini, sp.app,
-                                                       sp.windows});
+        platform = std::make_unique<Platform>(Platform{sp.messages, sp.fileDialogs, sp.screen,
+                                                       sp.drives, sp.processors, sp.processes, *ini,
+                                                       sp.app, sp.windows});
     }
     fs::path iniPath() const { return home / "Brisko" / "Brisko.ini"; }
     void writeIni(const std::string& body) {
@@ -67,7 +70,8 @@ TEST_F(MapSelectTest, ControlsAndSize) {
     EXPECT_EQ(dialog->caption(), "Select Test Map");
     EXPECT_EQ(dialog->clientWidth(), 402);
     EXPECT_EQ(dialog->clientHeight(), 115);
-    EXPECT_EQ(dialog->MapSelectCombo.items(), (std::vector<std::string>{"Q3Test1", "Q3Test2", "Q3Tourney"}));
+    EXPECT_EQ(dialog->MapSelectCombo.items(),
+              (std::vector<std::string>{"Q3Test1", "Q3Test2", "Q3Tourney"}));
     EXPECT_EQ(dialog->Button3.caption(), "More >>");
     EXPECT_FALSE(dialog->txtParameters.enabled());
 }
@@ -112,9 +116,12 @@ INSTANTIATE_TEST_SUITE_P(
                       IniCase{"[Other]\nX=1\n", 0, false, ""},
                       IniCase{"[Brisko]\nTestMap=5\nCheats=0\n", -1, false, ""},
                       IniCase{"[Brisko]\nTestMap=-1\n", -1, false, ""},
-                      IniCase{"[Brisko]\nTestMap=abc\nCheats=1\n", -1, false, "'abc' is not a valid integer value."},
-                      IniCase{"[Brisko]\nTestMap=\nCheats=1\n", -1, false, "'' is not a valid integer value."},
-                      IniCase{"[Brisko]\nTestMap=2\nCheats=yes\n", 2, false, "'yes' is not a valid integer value."}));
+                      IniCase{"[Brisko]\nTestMap=abc\nCheats=1\n", -1, false,
+                              "'abc' is not a valid integer value."},
+                      IniCase{"[Brisko]\nTestMap=\nCheats=1\n", -1, false,
+                              "'' is not a valid integer value."},
+                      IniCase{"[Brisko]\nTestMap=2\nCheats=yes\n", 2, false,
+                              "'yes' is not a valid integer value."}));
 
 TEST_F(MapSelectTest, OkWritesTheChoiceAndTheNextStartReadsIt) {
     auto dialog = create();
@@ -156,7 +163,8 @@ TEST_F(MapSelectTest, AnUnwritableIniStopsTheLaunch) {
     sp.drives.roots['C'] = c.string() + "/";
     dispatchUserEvent(sp.messages, [&] { dialog->Button1.click(); });
     EXPECT_EQ(sp.messages.texts(),
-              std::vector<std::string>{"Unable to write to " + (file / "Brisko" / "Brisko.ini").string() + "."});
+              std::vector<std::string>{"Unable to write to " +
+                                       (file / "Brisko" / "Brisko.ini").string() + "."});
     EXPECT_TRUE(sp.processes.started.empty());
     EXPECT_EQ(dialog->modalResult(), ModalResult::Ok);
 }
@@ -191,7 +199,8 @@ TEST_F(MapSelectTest, MoreAndLessResizeAndKeepTheText) {
     sp.drives.roots['C'] = c.string() + "/";
     dialog->Button1.click();  // the collapsed text is still passed
     ASSERT_EQ(sp.processes.started.size(), 1u);
-    EXPECT_EQ(sp.processes.started[0].args, (std::vector<std::string>{"+map", "q3test1", "+set", "x", "1"}));
+    EXPECT_EQ(sp.processes.started[0].args,
+              (std::vector<std::string>{"+map", "q3test1", "+set", "x", "1"}));
 }
 
 TEST_F(MapSelectTest, ShownCentredAndModal) {

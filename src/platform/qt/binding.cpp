@@ -5,8 +5,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLinearGradient>
 #include <QLineEdit>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
@@ -23,7 +23,9 @@ QString fromBytes(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString keyCaption(const std::string& caption) { return fromBytes(caption); }
+QString keyCaption(const std::string& caption) {
+    return fromBytes(caption);
+}
 
 QString plainCaption(const std::string& caption) {
     QString out;
@@ -54,7 +56,9 @@ void ClickArea::mousePressEvent(QMouseEvent* event) {
 WindowWidget::WindowWidget(Window& model, MessageBoxes& boxes, bool fixedFrame, bool minimizeBox)
     : QDialog(nullptr), model_(model), boxes_(boxes) {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (minimizeBox) flags |= Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    if (minimizeBox)
+        flags |=
+            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
     if (fixedFrame) flags |= Qt::MSWindowsFixedSizeDialogHint;
     setWindowFlags(flags);
     setSizeGripEnabled(false);
@@ -91,6 +95,11 @@ void WindowWidget::keyPressEvent(QKeyEvent* event) {
             return;
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            // A focused button is pressed itself; elsewhere Enter presses the default button.
+            if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
+                if (focused->isEnabled()) focused->click();
+                return;
+            }
             press(defaultButton);
             return;
         default:
@@ -121,7 +130,9 @@ void WindowWidget::closeEvent(QCloseEvent* event) {
     }
 }
 
-void Binder::user(const std::function<void()>& event) { dispatchUserEvent(boxes_, event); }
+void Binder::user(const std::function<void()>& event) {
+    dispatchUserEvent(boxes_, event);
+}
 
 namespace {
 template <typename W>
@@ -181,7 +192,8 @@ QPushButton* Binder::button(Button& control, QWidget* parent, QRect rect) {
     };
     control.onViewSync();
     focusHook(control, widget);
-    QObject::connect(widget, &QPushButton::clicked, widget, [this, &control] { user([&control] { control.click(); }); });
+    QObject::connect(widget, &QPushButton::clicked, widget,
+                     [this, &control] { user([&control] { control.click(); }); });
     return widget;
 }
 
@@ -243,7 +255,8 @@ DropDownCombo* Binder::combo(ComboBox& control, QWidget* parent, QRect rect) {
         if (!w) return;
         QSignalBlocker block(w);
         bool same = w->count() == control.count();
-        for (int i = 0; same && i < control.count(); ++i) same = w->itemText(i) == fromBytes(control.item(i));
+        for (int i = 0; same && i < control.count(); ++i)
+            same = w->itemText(i) == fromBytes(control.item(i));
         if (!same) {
             w->clear();
             for (const std::string& item : control.items()) w->addItem(fromBytes(item));
@@ -283,7 +296,7 @@ QSlider* Binder::slider(Slider& control, QWidget* parent, QRect rect, bool ticks
 
 namespace {
 class KeyUpFilter : public QObject {
-public:
+  public:
     KeyUpFilter(QObject* parent, std::function<void()> onKeyUp)
         : QObject(parent), onKeyUp_(std::move(onKeyUp)) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -291,7 +304,7 @@ public:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     std::function<void()> onKeyUp_;
 };
 }  // namespace
@@ -312,7 +325,8 @@ QLineEdit* Binder::edit(TextField& control, QWidget* parent, QRect rect) {
         const QByteArray bytes = text.toUtf8();
         user([&control, bytes] { control.setText(bytes.toStdString()); });
     });
-    widget->installEventFilter(new KeyUpFilter(widget, [this, &control] { user([&control] { control.keyUp(); }); }));
+    widget->installEventFilter(
+        new KeyUpFilter(widget, [this, &control] { user([&control] { control.keyUp(); }); }));
     return widget;
 }
 
@@ -325,9 +339,9 @@ QTreeWidget* Binder::tree(TreeView& control, QWidget* parent, QRect rect) {
     widget->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto items = std::make_shared<std::vector<QTreeWidgetItem*>>();
     for (const TreeView::Node& node : control.nodes()) {
-        QTreeWidgetItem* item = node.parent < 0
-                                    ? new QTreeWidgetItem(widget)
-                                    : new QTreeWidgetItem(items->at(static_cast<std::size_t>(node.parent)));
+        QTreeWidgetItem* item =
+            node.parent < 0 ? new QTreeWidgetItem(widget)
+                            : new QTreeWidgetItem(items->at(static_cast<std::size_t>(node.parent)));
         item->setText(0, fromBytes(node.caption));
         items->push_back(item);
     }
@@ -345,7 +359,8 @@ QTreeWidget* Binder::tree(TreeView& control, QWidget* parent, QRect rect) {
     QObject::connect(widget, &QTreeWidget::currentItemChanged, widget,
                      [this, &control, items](QTreeWidgetItem* current) {
                          const auto it = std::find(items->begin(), items->end(), current);
-                         const int position = it == items->end() ? -1 : static_cast<int>(it - items->begin());
+                         const int position =
+                             it == items->end() ? -1 : static_cast<int>(it - items->begin());
                          user([&control, position] { control.select(position); });
                      });
     return widget;
@@ -409,9 +424,10 @@ QPixmap drawPicture(const std::string& name, QSize size) {
     }
     QPainterPath trail;
     trail.moveTo(area.width() * 0.05, area.height() * 0.75);
-    trail.cubicTo(area.width() * 0.35, area.height() * 0.2, area.width() * 0.65, area.height() * 0.8,
-                  area.width() * 0.95, area.height() * 0.3);
-    painter.setPen(QPen(QColor(255, 60, 40, 90), area.height() * 0.12, Qt::SolidLine, Qt::RoundCap));
+    trail.cubicTo(area.width() * 0.35, area.height() * 0.2, area.width() * 0.65,
+                  area.height() * 0.8, area.width() * 0.95, area.height() * 0.3);
+    painter.setPen(
+        QPen(QColor(255, 60, 40, 90), area.height() * 0.12, Qt::SolidLine, Qt::RoundCap));
     painter.drawPath(trail);
     painter.setPen(QPen(QColor(255, 220, 200), area.height() * 0.025, Qt::SolidLine, Qt::RoundCap));
     painter.drawPath(trail);
