@@ -2,7 +2,8 @@
 
 namespace brisko {
 
-void FillNumberList(ComboBox& list, int start, int bound, Direction direction, int step, int index) {
+void FillNumberList(ComboBox& list, int start, int bound, Direction direction, int step,
+                    int index) {
     if (direction == Direction::Down)
         for (int n = start; n >= bound; n -= step) list.addItem(std::to_string(n));
     else

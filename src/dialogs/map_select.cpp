@@ -53,9 +53,9 @@ TMapSelect::TMapSelect(Platform& platform)
 }
 
 Control* TMapSelect::find(const std::string& name) {
-    for (Control* control : std::initializer_list<Control*>{&Image1, &Label2, &Label1, &MapSelectCombo,
-                                                            &Cheats, &Button3, &Button1, &Button2,
-                                                            &Label3, &txtParameters})
+    for (Control* control :
+         std::initializer_list<Control*>{&Image1, &Label2, &Label1, &MapSelectCombo, &Cheats,
+                                         &Button3, &Button1, &Button2, &Label3, &txtParameters})
         if (control->name() == name) return control;
     return nullptr;
 }
@@ -92,7 +92,9 @@ void TMapSelect::Button1Click() {
     LaunchGame(platform_, map, Cheats.checked(), txtParameters.text());
 }
 
-void TMapSelect::Button2Click() { setModalResult(ModalResult::Cancel); }
+void TMapSelect::Button2Click() {
+    setModalResult(ModalResult::Cancel);
+}
 
 void showTestMapDialog(TMapSelect& dialog, Platform& platform) {
     dialog.centreOn(platform.screen.desktop());

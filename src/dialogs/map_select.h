@@ -12,7 +12,7 @@
 namespace brisko {
 
 class TMapSelect : public Window {
-public:
+  public:
     static constexpr int kExpandBy = 36;
 
     explicit TMapSelect(Platform& platform);
@@ -36,7 +36,7 @@ public:
 
     Control* find(const std::string& name);
 
-private:
+  private:
     Platform& platform_;
 };
 

@@ -38,7 +38,9 @@ void Button::setCaption(const std::string& text) {
     changed();
 }
 
-void Button::click() { run(onClick); }
+void Button::click() {
+    run(onClick);
+}
 
 void CheckBox::setCaption(const std::string& text) {
     caption_ = text;
@@ -80,7 +82,9 @@ void RadioButton::setChecked(bool on) {
     run(onClick);
 }
 
-std::string ComboBox::text() const { return index_ < 0 ? std::string() : item(index_); }
+std::string ComboBox::text() const {
+    return index_ < 0 ? std::string() : item(index_);
+}
 
 void ComboBox::setItemIndex(int i) {
     if (i < 0 || i >= count()) i = -1;
@@ -121,10 +125,15 @@ void ComboBox::userSelect(int i) {
     run(onChange);
 }
 
-void ComboBox::userOpen() { run(onDropDown); }
+void ComboBox::userOpen() {
+    run(onDropDown);
+}
 
 Slider::Slider(std::string name, int min, int max, int position, int frequency)
-    : Control(std::move(name)), min_(min), max_(max), frequency_(frequency),
+    : Control(std::move(name)),
+      min_(min),
+      max_(max),
+      frequency_(frequency),
       position_(std::clamp(position, min, max)) {}
 
 void Slider::setPosition(int p) {
@@ -142,7 +151,9 @@ void TextField::setText(const std::string& text) {
     run(onChange);
 }
 
-void TextField::keyUp() { run(onKeyUp); }
+void TextField::keyUp() {
+    run(onKeyUp);
+}
 
 void PageStack::add(Page& page) {
     pages_.push_back(&page);

@@ -19,7 +19,7 @@
 namespace brisko {
 
 class Control {
-public:
+  public:
     explicit Control(std::string name) : name_(std::move(name)) {}
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -40,12 +40,12 @@ public:
     std::function<void()> onViewSync;
     std::function<void()> onViewFocus;
 
-protected:
+  protected:
     void changed() const {
         if (onViewSync) onViewSync();
     }
 
-private:
+  private:
     std::string name_;
     bool enabled_ = true;
     bool visible_ = true;
@@ -54,23 +54,23 @@ private:
 using Reaction = std::function<void()>;
 
 class Label : public Control {
-public:
+  public:
     using Control::Control;
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& text);
 
-private:
+  private:
     std::string caption_;
 };
 
 // A group box: a captioned frame around other controls.
 class GroupBox : public Label {
-public:
+  public:
     using Label::Label;
 };
 
 class Button : public Control {
-public:
+  public:
     using Control::Control;
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& text);
@@ -78,12 +78,12 @@ public:
     void click();
     Reaction onClick;
 
-private:
+  private:
     std::string caption_;
 };
 
 class CheckBox : public Control {
-public:
+  public:
     using Control::Control;
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& text);
@@ -94,7 +94,7 @@ public:
     void toggle() { setChecked(!checked_); }
     Reaction onClick;
 
-private:
+  private:
     std::string caption_;
     bool checked_ = false;
 };
@@ -103,17 +103,17 @@ class RadioButton;
 
 // The container of a radio pair (a panel). Checking one of its buttons unchecks the others.
 class RadioGroup : public Control {
-public:
+  public:
     using Control::Control;
     const std::vector<RadioButton*>& buttons() const { return buttons_; }
 
-private:
+  private:
     friend class RadioButton;
     std::vector<RadioButton*> buttons_;
 };
 
 class RadioButton : public Control {
-public:
+  public:
     RadioButton(std::string name, RadioGroup& group);
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& text);
@@ -124,7 +124,7 @@ public:
     RadioGroup& group() const { return group_; }
     Reaction onClick;
 
-private:
+  private:
     void setSilently(bool on);
     RadioGroup& group_;
     std::string caption_;
@@ -132,7 +132,7 @@ private:
 };
 
 class ComboBox : public Control {
-public:
+  public:
     using Control::Control;
     const std::vector<std::string>& items() const { return items_; }
     int count() const { return static_cast<int>(items_.size()); }
@@ -157,13 +157,13 @@ public:
     Reaction onChange;
     Reaction onDropDown;
 
-private:
+  private:
     std::vector<std::string> items_;
     int index_ = -1;
 };
 
 class Slider : public Control {
-public:
+  public:
     Slider(std::string name, int min, int max, int position, int frequency = 1);
     int min() const { return min_; }
     int max() const { return max_; }
@@ -173,7 +173,7 @@ public:
     void setPosition(int p);
     Reaction onChange;
 
-private:
+  private:
     int min_;
     int max_;
     int frequency_;
@@ -183,7 +183,7 @@ private:
 // Text is kept as bytes: a name read from a file and never edited is written back
 // exactly as it was read.
 class TextField : public Control {
-public:
+  public:
     using Control::Control;
     const std::string& text() const { return text_; }
     // Runs onChange when the text really changes.
@@ -193,33 +193,33 @@ public:
     void keyUp();
     Reaction onKeyUp;
 
-private:
+  private:
     std::string text_;
 };
 
 class Page : public Control {
-public:
+  public:
     using Control::Control;
     Reaction onClick;  // a click on a spot of the page not covered by a child control
 };
 
 // Pages stacked at one place; exactly one is in front.
 class PageStack : public Control {
-public:
+  public:
     using Control::Control;
     void add(Page& page);
     Page* front() const { return front_; }
     void bringToFront(Page& page);
     const std::vector<Page*>& pages() const { return pages_; }
 
-private:
+  private:
     std::vector<Page*> pages_;
     Page* front_ = nullptr;
 };
 
 // A tree whose nodes are numbered by their position in a depth-first walk.
 class TreeView : public Control {
-public:
+  public:
     struct Node {
         std::string caption;
         int parent;  // -1 for a root
@@ -234,7 +234,7 @@ public:
     void setExpanded(bool on);
     Reaction onChange;
 
-private:
+  private:
     std::vector<Node> nodes_;
     int selected_ = -1;
     bool expanded_ = false;
@@ -242,7 +242,7 @@ private:
 
 // A picture is decoration: it holds the name of the image it shows.
 class Picture : public Control {
-public:
+  public:
     using Control::Control;
     const std::string& image() const { return image_; }
     void setImage(const std::string& image);
@@ -250,13 +250,13 @@ public:
     void repaint();
     int repaints() const { return repaints_; }
 
-private:
+  private:
     std::string image_;
     int repaints_ = 0;
 };
 
 class Timer : public Control {
-public:
+  public:
     Timer(std::string name, int intervalMs) : Control(std::move(name)), interval_(intervalMs) {
         setEnabled(false);
     }
@@ -265,7 +265,7 @@ public:
     void tick();
     Reaction onTimer;
 
-private:
+  private:
     int interval_;
 };
 

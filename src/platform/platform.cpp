@@ -5,16 +5,21 @@ namespace brisko {
 namespace {
 const char* captionOf(MessageKind kind) {
     switch (kind) {
-        case MessageKind::Warning: return "Warning";
-        case MessageKind::Error: return "Error";
-        case MessageKind::Information: return "Information";
-        case MessageKind::Confirmation: return "Confirm";
+        case MessageKind::Warning:
+            return "Warning";
+        case MessageKind::Error:
+            return "Error";
+        case MessageKind::Information:
+            return "Information";
+        case MessageKind::Confirmation:
+            return "Confirm";
     }
     return "";
 }
 }  // namespace
 
-Answer showMessage(MessageBoxes& boxes, MessageKind kind, Buttons buttons, const std::string& text) {
+Answer showMessage(MessageBoxes& boxes, MessageKind kind, Buttons buttons,
+                   const std::string& text) {
     return boxes.show({kind, buttons, text, captionOf(kind)});
 }
 

@@ -17,14 +17,14 @@ class WindowShower;
 // An error that no step handles: the operation ends at the failing step and the
 // message is shown in an error box titled "Brisko" with a full stop added.
 class AppError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // Ends the current user operation silently, the way an error ends it but without a
 // box (for a step that has already told the user why it stops).
 class SilentAbort : public std::exception {
-public:
+  public:
     const char* what() const noexcept override { return "operation aborted"; }
 };
 
@@ -42,7 +42,7 @@ struct Message {
 };
 
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     // Modal: returns the button pressed (Closed when the box was closed without one).
     virtual Answer show(const Message& message) = 0;
@@ -61,7 +61,7 @@ struct FileDialogRequest {
 };
 
 class FileDialogs {
-public:
+  public:
     virtual ~FileDialogs() = default;
     // Runs the file-open dialog; the chosen file name, or nothing when cancelled.
     virtual std::optional<std::string> open(const FileDialogRequest& request) = 0;
@@ -72,7 +72,7 @@ struct Rect {
 };
 
 class Screen {
-public:
+  public:
     virtual ~Screen() = default;
     virtual Rect screen() const = 0;   // the primary screen
     virtual Rect desktop() const = 0;  // its available area
@@ -80,7 +80,7 @@ public:
 
 // Drive C: is the user's home; D: to Z: are further disks (see posix/drives).
 class Drives {
-public:
+  public:
     virtual ~Drives() = default;
     // Bit 0 = A: … bit 25 = Z:.
     virtual std::uint32_t logicalDriveMask() const = 0;
@@ -89,14 +89,14 @@ public:
 };
 
 class Processors {
-public:
+  public:
     virtual ~Processors() = default;
     // Whether the machine has a second processor; asked afresh on every call.
     virtual bool hasSecondProcessor() = 0;
 };
 
 class ProcessStarter {
-public:
+  public:
     virtual ~ProcessStarter() = default;
     // Starts a program without waiting for it; false when it cannot be started.
     virtual bool startDetached(const std::string& program, const std::vector<std::string>& args,
@@ -108,7 +108,7 @@ public:
 
 // Brisko.ini: one section, read and written one value at a time.
 class Profile {
-public:
+  public:
     virtual ~Profile() = default;
     virtual std::string path() const = 0;
     virtual bool exists() const = 0;
@@ -121,7 +121,7 @@ public:
 
 // The application: termination, and the point where user events are dispatched.
 class Application {
-public:
+  public:
     virtual ~Application() = default;
     // The program ends when control is next back in the event loop.
     virtual void requestTermination() = 0;

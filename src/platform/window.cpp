@@ -3,8 +3,10 @@
 namespace brisko {
 
 Window::Window(std::string name, std::string caption, int clientWidth, int clientHeight)
-    : name_(std::move(name)), caption_(std::move(caption)),
-      width_(clientWidth + kFrameWidth), height_(clientHeight + kFrameHeight) {}
+    : name_(std::move(name)),
+      caption_(std::move(caption)),
+      width_(clientWidth + kFrameWidth),
+      height_(clientHeight + kFrameHeight) {}
 
 void Window::setBounds(int left, int top, int width, int height) {
     if (left == left_ && top == top_ && width == width_ && height == height_) return;
@@ -19,10 +21,13 @@ void Window::setClientSize(int width, int height) {
     setBounds(left_, top_, width + kFrameWidth, height + kFrameHeight);
 }
 
-void Window::moveTo(int left, int top) { setBounds(left, top, width_, height_); }
+void Window::moveTo(int left, int top) {
+    setBounds(left, top, width_, height_);
+}
 
 void Window::centreOn(const Rect& desktop) {
-    moveTo(desktop.left + (desktop.width - width_) / 2, desktop.top + (desktop.height - height_) / 2);
+    moveTo(desktop.left + (desktop.width - width_) / 2,
+           desktop.top + (desktop.height - height_) / 2);
 }
 
 void Window::setState(WindowState state) {

@@ -13,7 +13,7 @@ enum class ModalResult { None, Ok, Cancel };
 enum class WindowState { Normal, Minimized, Maximized };
 
 class Window {
-public:
+  public:
     // The frame the window system adds around the client area.
     static constexpr int kFrameWidth = 6;
     static constexpr int kFrameHeight = 29;
@@ -51,7 +51,7 @@ public:
 
     std::function<void()> onViewSync;
 
-private:
+  private:
     void changed() const {
         if (onViewSync) onViewSync();
     }
@@ -65,7 +65,7 @@ private:
 
 // Showing windows: modal (waits for the window to close) or without waiting.
 class WindowShower {
-public:
+  public:
     virtual ~WindowShower() = default;
     // Shows the window modally and returns its modal result once it is closed
     // (Cancel when it was closed by other means than a button with a result).

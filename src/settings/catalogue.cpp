@@ -76,7 +76,9 @@ constexpr SettingHelp kHelp[] = {
 
 }  // namespace
 
-std::span<const SettingHelp> settingHelps() { return kHelp; }
+std::span<const SettingHelp> settingHelps() {
+    return kHelp;
+}
 
 const SettingHelp& helpOf(std::string_view control) {
     for (const SettingHelp& help : kHelp)

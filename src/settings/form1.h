@@ -19,10 +19,15 @@ struct SettingHelp;
 struct AcceleratorProfile;
 
 // Page codes of the help panels.
-enum PageCode : std::uint8_t { kRendererPage = 0, kClientPage = 1, kRailPage = 2, kNetworkPage = 3 };
+enum PageCode : std::uint8_t {
+    kRendererPage = 0,
+    kClientPage = 1,
+    kRailPage = 2,
+    kNetworkPage = 3
+};
 
 class TForm1 : public Window {
-public:
+  public:
     // Layout facts the program computes with (pixels, client coordinates).
     static constexpr int kPagesLeft = 138;
     static constexpr int kPagesTop = 4;
@@ -260,7 +265,7 @@ public:
     Control* find(const std::string& name) const;
     const std::vector<Control*>& controls() const { return controls_; }
 
-private:
+  private:
     void buildDesign();
     void wireReactions();
     // The common pattern of a setting's reaction: help into its page's panel, then

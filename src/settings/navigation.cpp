@@ -5,10 +5,14 @@ namespace brisko {
 
 Page& TForm1::pageOf(std::uint8_t pageCode) {
     switch (pageCode) {
-        case kRendererPage: return RendererOptions;
-        case kClientPage: return ClientSettings;
-        case kRailPage: return RailGunOptions;
-        default: return NetworkOptions;
+        case kRendererPage:
+            return RendererOptions;
+        case kClientPage:
+            return ClientSettings;
+        case kRailPage:
+            return RailGunOptions;
+        default:
+            return NetworkOptions;
     }
 }
 
@@ -28,7 +32,9 @@ void TForm1::TreeView1Change() {
             Pages.bringToFront(pageOf(static_cast<std::uint8_t>(position)));
 }
 
-void TForm1::FormClick() { FitWindow(); }
+void TForm1::FormClick() {
+    FitWindow();
+}
 
 void TForm1::FitWindow() {
     const Rect screen = platform_.screen.screen();
@@ -43,6 +49,8 @@ void TForm1::FitWindow() {
     if (left() == screen.width - width()) centreOn(desktop);
 }
 
-void TForm1::ExitBtnClick() { platform_.app.requestTermination(); }
+void TForm1::ExitBtnClick() {
+    platform_.app.requestTermination();
+}
 
 }  // namespace brisko

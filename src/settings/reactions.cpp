@@ -104,10 +104,16 @@ void TForm1::rlightmapClick() {
 }
 
 // Texture size and mode only explain themselves: they keep SaveConfirmed.
-void TForm1::TextureSizeComboChange() { showHelp(helpOf("TextureSizeCombo")); }
-void TForm1::TextureModeComboChange() { showHelp(helpOf("TextureModeCombo")); }
+void TForm1::TextureSizeComboChange() {
+    showHelp(helpOf("TextureSizeCombo"));
+}
+void TForm1::TextureModeComboChange() {
+    showHelp(helpOf("TextureModeCombo"));
+}
 
-void TForm1::PlayerNameChange() { SaveConfirmed = false; }
+void TForm1::PlayerNameChange() {
+    SaveConfirmed = false;
+}
 
 void TForm1::InnerWidthChange() {
     writeRailSliderLabel(*this, InnerWidth);

@@ -45,9 +45,11 @@ INSTANTIATE_TEST_SUITE_P(
                       ListCase{"GammaCombo", 31, 20, "3.0", "0.0", "1.0"},
                       ListCase{"IntensityCombo", 51, 40, "5.0", "0.0", "1.0"},
                       ListCase{"ResolutionCombo", 10, 2, "400x300", "2048x1536 ", "640x480"},
-                      ListCase{"TuneCombo", 3, 0, " Best Performance", " Best of Both Worlds", " Best Performance"},
+                      ListCase{"TuneCombo", 3, 0, " Best Performance", " Best of Both Worlds",
+                               " Best Performance"},
                       ListCase{"Accelerator", 11, 0, "Select One", "3Dfx Voodoo 3", "Select One"},
-                      ListCase{"TextureModeCombo", 5, 3, "GL Nearest", "GL Linear MipMap Linear", "GL Linear MipMap Nearest"},
+                      ListCase{"TextureModeCombo", 5, 3, "GL Nearest", "GL Linear MipMap Linear",
+                               "GL Linear MipMap Nearest"},
                       ListCase{"EffectColorCombo", 7, 3, "Blue", "White", "Red"},
                       ListCase{"SampleRateCombo", 2, 1, "11 Khz", "22 Khz", "22 Khz"}),
     [](const auto& info) { return std::string(info.param.control); });

@@ -17,7 +17,9 @@ struct SplitCase {
 
 class SplitLinesTest : public ::testing::TestWithParam<SplitCase> {};
 
-TEST_P(SplitLinesTest, Splits) { EXPECT_EQ(splitLines(GetParam().text), GetParam().lines); }
+TEST_P(SplitLinesTest, Splits) {
+    EXPECT_EQ(splitLines(GetParam().text), GetParam().lines);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     LineEnds, SplitLinesTest,

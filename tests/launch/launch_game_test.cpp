@@ -1,4 +1,6 @@
 // Starting the game: a fake quake3.exe on a temporary drive C: records what it got.
+#include "launch/launch_game.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -7,7 +9,6 @@
 #include <fstream>
 #include <thread>
 
-#include "launch/launch_game.h"
 #include "platform/qt/qt_platform.h"
 #include "support/scripted_platform.h"
 
@@ -40,8 +41,9 @@ struct LaunchTest : ::testing::Test {
     fs::path gameDir;
 
     void SetUp() override {
-        root = fs::temp_directory_path() / ("brisko_launch_" + std::to_string(::getpid()) + "_" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        root = fs::temp_directory_path() /
+               ("brisko_launch_" + std::to_string(::getpid()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(root);
         gameDir = root / "c" / "Games" / "Quake III Arena";
         fs::create_directories(gameDir);
@@ -50,8 +52,8 @@ struct LaunchTest : ::testing::Test {
     void TearDown() override { fs::remove_all(root); }
 
     Platform platformWithRealProcesses() {
-        return Platform{sp.messages, sp.fileDialogs, sp.screen, sp.drives, sp.processors,
-                        realProcesses, sp.profile, sp.app, sp.windows};
+        return Platform{sp.messages,   sp.fileDialogs, sp.screen, sp.drives, sp.processors,
+                        realProcesses, sp.profile,     sp.app,    sp.windows};
     }
 
     void writeFakeGame(const std::string& name, const std::string& body, fs::perms perms) {
@@ -65,8 +67,8 @@ TEST_F(LaunchTest, StartsTheGameInItsFolderWithTheParametersAsWords) {
     const fs::path args = root / "args.txt";
     const fs::path marker = root / "x";
     writeFakeGame("quake3.exe",
-                  "#!/bin/sh\npwd > '" + (root / "pwd.txt").string() + "'\nfor a in \"$@\"; do echo \"[$a]\"; done > '" +
-                      args.string() + "'\n",
+                  "#!/bin/sh\npwd > '" + (root / "pwd.txt").string() +
+                      "'\nfor a in \"$@\"; do echo \"[$a]\"; done > '" + args.string() + "'\n",
                   fs::perms::owner_all);
     Platform platform = platformWithRealProcesses();
 
@@ -81,7 +83,8 @@ TEST_F(LaunchTest, StartsTheGameInItsFolderWithTheParametersAsWords) {
 
 TEST_F(LaunchTest, QuotedParametersStayOneWord) {
     const fs::path args = root / "args.txt";
-    writeFakeGame("quake3.exe", "#!/bin/sh\nfor a in \"$@\"; do echo \"[$a]\"; done > '" + args.string() + "'\n",
+    writeFakeGame("quake3.exe",
+                  "#!/bin/sh\nfor a in \"$@\"; do echo \"[$a]\"; done > '" + args.string() + "'\n",
                   fs::perms::owner_all);
     Platform platform = platformWithRealProcesses();
     LaunchGame(platform, "q3tourney", true, "+set name \"Big Boss\"");
@@ -111,7 +114,8 @@ TEST_F(LaunchTest, AWindowsProgramIsStartedThroughWineWithThePathAsFound) {
     ASSERT_EQ(sp.processes.started.size(), 1u);
     const auto& start = sp.processes.started[0];
     EXPECT_EQ(start.program, "wine");
-    EXPECT_EQ(start.args, (std::vector<std::string>{(gameDir / "Quake3.EXE").string(), "+map", "q3test1"}));
+    EXPECT_EQ(start.args,
+              (std::vector<std::string>{(gameDir / "Quake3.EXE").string(), "+map", "q3test1"}));
     EXPECT_EQ(start.workingDir, gameDir.string());
 }
 

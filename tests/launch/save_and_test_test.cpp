@@ -19,11 +19,13 @@ struct SaveAndTestTest : test::FormFixture {
 
     void SetUp() override {
         FormFixture::SetUp();
-        dir = fs::temp_directory_path() / ("brisko_savetest_" + std::to_string(::getpid()) + "_" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir = fs::temp_directory_path() /
+              ("brisko_savetest_" + std::to_string(::getpid()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
-        std::ofstream(dir / "q3config.cfg", std::ios::binary) << "// x\r\nunbindall\r\nbind w \"+forward\"\r\n";
+        std::ofstream(dir / "q3config.cfg", std::ios::binary)
+            << "// x\r\nunbindall\r\nbind w \"+forward\"\r\n";
         state.currentConfigPath = (dir / "q3config.cfg").string();
         form.showTestMapDialog = [this] { showTestMapDialog(mapSelect, sp.platform); };
     }
@@ -68,7 +70,8 @@ TEST_F(SaveAndTestTest, AFailedSaveShowsNoDialog) {
     form.ConfigModified = true;  // from an earlier save
     state.currentConfigPath = (dir / "missing.cfg").string();
     saveAndTest({});
-    EXPECT_EQ(sp.messages.texts(), std::vector<std::string>{"Cannot open file " + state.currentConfigPath + "."});
+    EXPECT_EQ(sp.messages.texts(),
+              std::vector<std::string>{"Cannot open file " + state.currentConfigPath + "."});
     EXPECT_FALSE(dialogShown());
 }
 

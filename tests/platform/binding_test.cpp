@@ -120,7 +120,8 @@ TEST_F(BindingTest, TypedTextIsStoredAsUtf8AndProgramTextShown) {
     field.onChange = [&] { ++runs; };
     QLineEdit* widget = binder.edit(field, &parent, {10, 160, 100, 22});
     QTest::keyClick(widget, 'S');
-    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString::fromUtf8("\xC3\xA9"), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString::fromUtf8("\xC3\xA9"),
+                        Qt::NoModifier);
     EXPECT_EQ(field.text(), "S\xC3\xA9");
     EXPECT_EQ(runs, 2);
     field.setText("Visor");

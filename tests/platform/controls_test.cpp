@@ -1,7 +1,7 @@
 // The reaction rules of each kind of control, for program and user changes alike.
-#include <gtest/gtest.h>
-
 #include "platform/controls.h"
+
+#include <gtest/gtest.h>
 
 namespace brisko {
 namespace {

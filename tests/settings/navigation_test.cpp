@@ -42,9 +42,12 @@ TEST_F(FormFixture, UpdateHelpPanelWritesItsPageOnlyAndIgnoresOtherCodes) {
 }
 
 TEST_F(FormFixture, InitialHelpTexts) {
-    EXPECT_EQ(help(kRendererPage).first, "Please select your 3D accelerator from the drop down list.");
-    EXPECT_EQ(help(kClientPage), std::make_pair(std::string("No description for this object."), std::string()));
-    EXPECT_EQ(help(kRailPage), std::make_pair(std::string("Quake3Arena default Railgun setting."), std::string("N/A")));
+    EXPECT_EQ(help(kRendererPage).first,
+              "Please select your 3D accelerator from the drop down list.");
+    EXPECT_EQ(help(kClientPage),
+              std::make_pair(std::string("No description for this object."), std::string()));
+    EXPECT_EQ(help(kRailPage), std::make_pair(std::string("Quake3Arena default Railgun setting."),
+                                              std::string("N/A")));
     EXPECT_EQ(help(kNetworkPage), std::make_pair(std::string("Sets the game sounds volume level."),
                                                  std::string("s_volume [0 to 1] default: 0.7")));
 }

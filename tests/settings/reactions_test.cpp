@@ -38,13 +38,15 @@ TEST_P(CommonPatternTest, ShowsItsHelpOnItsPageAndClearsSaveConfirmed) {
     changeAsUser(*control);
     if (row.control == "rlightmap" && !form.rlightmap.checked()) changeAsUser(*control);
 
-    EXPECT_EQ(help(row.page), std::make_pair(std::string(row.description), std::string(row.cvarLine)));
+    EXPECT_EQ(help(row.page),
+              std::make_pair(std::string(row.description), std::string(row.cvarLine)));
     const bool keepsConfirmation =
         row.control == "TextureSizeCombo" || row.control == "TextureModeCombo";
     EXPECT_EQ(form.SaveConfirmed, keepsConfirmation);
 }
 
-INSTANTIATE_TEST_SUITE_P(EverySetting, CommonPatternTest, ::testing::ValuesIn(settingHelps().begin(), settingHelps().end()),
+INSTANTIATE_TEST_SUITE_P(EverySetting, CommonPatternTest,
+                         ::testing::ValuesIn(settingHelps().begin(), settingHelps().end()),
                          [](const auto& info) { return std::string(info.param.control); });
 
 TEST_F(FormFixture, ProgramSelectionOfAListRunsNoReaction) {
@@ -83,10 +85,10 @@ TEST_F(FormFixture, UncheckingTheSkyRunsTheBoxReactionsFirstThenItsOwnHelp) {
     EXPECT_FALSE(form.rdrawsun.enabled());
     EXPECT_FALSE(form.rnoportals.checked());
     EXPECT_FALSE(form.rnoportals.enabled());
-    EXPECT_EQ(descriptions, (std::vector<std::string>{
-                                std::string(helpOf("rdrawsun").description),
-                                std::string(helpOf("rnoportals").description),
-                                std::string(helpOf("rfastsky").description)}));
+    EXPECT_EQ(descriptions,
+              (std::vector<std::string>{std::string(helpOf("rdrawsun").description),
+                                        std::string(helpOf("rnoportals").description),
+                                        std::string(helpOf("rfastsky").description)}));
     EXPECT_EQ(help(kRendererPage).second, helpOf("rfastsky").cvarLine);
 }
 
@@ -122,7 +124,8 @@ TEST_F(FormFixture, UncheckingPredictionWarnsOnceCheckingAgainDoesNot) {
     EXPECT_TRUE(sp.messages.shown.empty());
     form.PlayerPredict.setChecked(false);
     ASSERT_EQ(sp.messages.shown.size(), 1u);
-    EXPECT_EQ(sp.messages.shown[0].text, "It is not advised to disabled client-side player prediction.");
+    EXPECT_EQ(sp.messages.shown[0].text,
+              "It is not advised to disabled client-side player prediction.");
     EXPECT_EQ(sp.messages.shown[0].kind, MessageKind::Warning);
     EXPECT_EQ(sp.messages.shown[0].caption, "Warning");
     EXPECT_FALSE(form.PlayerPredict.checked());  // the box does not undo the change
@@ -168,7 +171,8 @@ TEST_F(FormFixture, CheckingVertexLightUnchecksLightmapAndRunsOnlyItsOwnReaction
     auto& descriptions = record(form.LblDescriptRenderer);
     form.rvertexlight.setChecked(true);
     EXPECT_FALSE(form.rlightmaplighting.checked());
-    EXPECT_EQ(descriptions, std::vector<std::string>{std::string(helpOf("rvertexlight").description)});
+    EXPECT_EQ(descriptions,
+              std::vector<std::string>{std::string(helpOf("rvertexlight").description)});
 }
 
 TEST_F(FormFixture, SliderLabelsShowTheirPositions) {

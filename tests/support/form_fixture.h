@@ -31,7 +31,7 @@ struct FormFixture : ::testing::Test {
         return log;
     }
 
-private:
+  private:
     std::deque<std::vector<std::string>> logs_;
 };
 

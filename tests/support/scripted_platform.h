@@ -16,7 +16,7 @@
 namespace brisko::test {
 
 class ScriptedMessages : public MessageBoxes {
-public:
+  public:
     // Answers given in order; when none is left, Ok for an OK box and No otherwise.
     std::deque<Answer> answers;
     std::vector<Message> shown;
@@ -27,14 +27,14 @@ public:
 };
 
 class ScriptedFileDialogs : public FileDialogs {
-public:
+  public:
     std::deque<std::optional<std::string>> answers;
     std::vector<FileDialogRequest> requests;
     std::optional<std::string> open(const FileDialogRequest& request) override;
 };
 
 class FixedScreen : public Screen {
-public:
+  public:
     Rect screenRect{0, 0, 1024, 768};
     Rect desktopRect{0, 0, 1024, 740};
     Rect screen() const override { return screenRect; }
@@ -42,14 +42,14 @@ public:
 };
 
 class TableDrives : public Drives {
-public:
+  public:
     std::map<char, std::string> roots;  // letter -> folder (with trailing '/')
     std::uint32_t logicalDriveMask() const override;
     std::string root(char letter) const override;
 };
 
 class ScriptedProcessors : public Processors {
-public:
+  public:
     bool second = false;
     int asked = 0;
     bool hasSecondProcessor() override {
@@ -59,7 +59,7 @@ public:
 };
 
 class RecordingProcesses : public ProcessStarter {
-public:
+  public:
     struct Start {
         std::string program;
         std::vector<std::string> args;
@@ -77,7 +77,7 @@ public:
 };
 
 class MemoryProfile : public Profile {
-public:
+  public:
     std::map<std::string, std::string> values;  // "Section/Key" -> value
     bool present = false;
     bool writable = true;
@@ -85,11 +85,12 @@ public:
     bool exists() const override { return present; }
     std::string read(const std::string& section, const std::string& key,
                      const std::string& fallback) override;
-    void write(const std::string& section, const std::string& key, const std::string& value) override;
+    void write(const std::string& section, const std::string& key,
+               const std::string& value) override;
 };
 
 class FlagApplication : public Application {
-public:
+  public:
     bool requested = false;
     void requestTermination() override { requested = true; }
     bool terminationRequested() const override { return requested; }
@@ -98,7 +99,7 @@ public:
 // Modal windows run the next script, which acts on the window as the user would;
 // the modal result is the window's result after it (Cancel when it set none).
 class ScriptedWindows : public WindowShower {
-public:
+  public:
     std::deque<std::function<void(Window&)>> scripts;
     std::vector<std::string> modal;     // names of windows shown modally, in order
     std::vector<std::string> modeless;  // names of windows shown without waiting
@@ -117,8 +118,8 @@ struct ScriptedPlatform {
     MemoryProfile profile;
     FlagApplication app;
     ScriptedWindows windows;
-    Platform platform{messages, fileDialogs, screen, drives, processors,
-                      processes, profile, app, windows};
+    Platform platform{messages,  fileDialogs, screen, drives, processors,
+                      processes, profile,     app,    windows};
 };
 
 }  // namespace brisko::test

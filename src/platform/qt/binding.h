@@ -37,7 +37,7 @@ QString fromBytes(const std::string& text);
 
 // A drop-down list that runs the control's drop-down reaction before it opens.
 class DropDownCombo : public QComboBox {
-public:
+  public:
     using QComboBox::QComboBox;
     std::function<void()> beforePopup;
     void showPopup() override;
@@ -45,18 +45,18 @@ public:
 
 // A widget that reports clicks on spots that no child control covers.
 class ClickArea : public QWidget {
-public:
+  public:
     using QWidget::QWidget;
     std::function<void()> onEmptyClick;
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
 
 // A top-level window for a Window model: its geometry, caption and visibility
 // follow the model; a model's modal result closes it when it runs modally.
 class WindowWidget : public QDialog {
-public:
+  public:
     WindowWidget(Window& model, MessageBoxes& boxes, bool fixedFrame, bool minimizeBox);
     Window& model() { return model_; }
     // The button that Esc presses (none: Esc does nothing).
@@ -66,20 +66,20 @@ public:
     std::function<void()> onEmptyClick;
     void syncFromModel();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     Window& model_;
     MessageBoxes& boxes_;
     bool syncing_ = false;
 };
 
 class Binder {
-public:
+  public:
     explicit Binder(MessageBoxes& boxes) : boxes_(boxes) {}
 
     QLabel* label(Label& control, QWidget* parent, QRect rect, bool wordWrap = false);
@@ -100,7 +100,7 @@ public:
     // Runs a user event the way the event loop does.
     void user(const std::function<void()>& event);
 
-private:
+  private:
     MessageBoxes& boxes_;
     std::map<const Page*, QWidget*> pages_;
 };

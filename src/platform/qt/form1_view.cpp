@@ -13,7 +13,9 @@ namespace {
 #define HELP_PANEL(page, strip1, cap1, text1, strip2, cap2, text2)                  \
     {strip1, page, 4, 330, 545, 14, kNone}, {cap1, page, 8, 330, 120, 14, kBold},   \
         {text1, page, 8, 346, 537, 30, kWordWrap}, {strip2, page, 4, 377, 545, 14}, \
-        {cap2, page, 8, 377, 120, 14, kBold}, {text2, page, 8, 393, 537, 28, kWordWrap}
+        {cap2, page, 8, 377, 120, 14, kBold}, {                                     \
+        text2, page, 8, 393, 537, 28, kWordWrap                                     \
+    }
 
 // clang-format off
 const LayoutRow kLayout[] = {
@@ -157,10 +159,12 @@ const LayoutRow kLayout[] = {
 
 TForm1View::TForm1View(TForm1& form, MessageBoxes& boxes)
     : form_(form), binder_(boxes), window_(new WindowWidget(form, boxes, true, true)) {
-    widgets_ = buildLayout(binder_, window_, kLayout, [&form](const std::string& name) { return form.find(name); });
+    widgets_ = buildLayout(binder_, window_, kLayout,
+                           [&form](const std::string& name) { return form.find(name); });
     form.Pages.onViewSync();
     // The help texts sit on their strips' backgrounds; labels on strips stay clear.
-    for (const char* caption : {"Label10", "Label16", "Label26", "Label27", "Label39", "Label42", "Label31", "Label33"})
+    for (const char* caption :
+         {"Label10", "Label16", "Label26", "Label27", "Label39", "Label42", "Label31", "Label33"})
         widgets_[caption]->raise();
     window_->defaultButton = &form.SaveBtn;
     window_->onEmptyClick = [&form] { form.FormClick(); };

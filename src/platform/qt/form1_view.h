@@ -11,14 +11,14 @@
 namespace brisko::qt {
 
 class TForm1View {
-public:
+  public:
     TForm1View(TForm1& form, MessageBoxes& boxes);
     ~TForm1View();
     WindowWidget* window() const { return window_; }
     // The widget of a control, by the control's name.
     QWidget* widget(const std::string& name) const;
 
-private:
+  private:
     TForm1& form_;
     Binder binder_;
     WindowWidget* window_;

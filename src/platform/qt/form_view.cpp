@@ -1,28 +1,29 @@
 #include "platform/qt/form_view.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTreeWidget>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 #include <QStackedWidget>
+#include <QTreeWidget>
 #include <stdexcept>
 
 namespace brisko::qt {
 
-std::map<std::string, QWidget*> buildLayout(Binder& binder, QWidget* client,
-                                            std::span<const LayoutRow> rows,
-                                            const std::function<Control*(const std::string&)>& find) {
+std::map<std::string, QWidget*> buildLayout(
+    Binder& binder, QWidget* client, std::span<const LayoutRow> rows,
+    const std::function<Control*(const std::string&)>& find) {
     std::map<std::string, QWidget*> widgets;
     for (const LayoutRow& row : rows) {
         QWidget* parent = client;
         if (*row.parent) {
             auto it = widgets.find(row.parent);
-            if (it == widgets.end()) throw std::logic_error(std::string("layout parent missing: ") + row.parent);
+            if (it == widgets.end())
+                throw std::logic_error(std::string("layout parent missing: ") + row.parent);
             parent = it->second;
         }
         Control* control = find(row.control);

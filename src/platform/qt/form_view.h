@@ -30,9 +30,9 @@ struct LayoutRow {
 
 // Makes the widgets of `rows` in order (parents before children) for the controls
 // that `find` returns, bound through `binder`. Returns the widget of each control.
-std::map<std::string, QWidget*> buildLayout(Binder& binder, QWidget* client,
-                                            std::span<const LayoutRow> rows,
-                                            const std::function<Control*(const std::string&)>& find);
+std::map<std::string, QWidget*> buildLayout(
+    Binder& binder, QWidget* client, std::span<const LayoutRow> rows,
+    const std::function<Control*(const std::string&)>& find);
 
 class TForm1View;
 

@@ -23,7 +23,8 @@ const LayoutRow kLayout[] = {
 
 TMapSelectView::TMapSelectView(TMapSelect& dialog, MessageBoxes& boxes)
     : dialog_(dialog), binder_(boxes), window_(new WindowWidget(dialog, boxes, true, false)) {
-    widgets_ = buildLayout(binder_, window_, kLayout, [&dialog](const std::string& name) { return dialog.find(name); });
+    widgets_ = buildLayout(binder_, window_, kLayout,
+                           [&dialog](const std::string& name) { return dialog.find(name); });
     window_->defaultButton = &dialog.Button1;
     window_->cancelButton = &dialog.Button2;
 }

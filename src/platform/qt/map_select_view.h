@@ -10,13 +10,13 @@
 namespace brisko::qt {
 
 class TMapSelectView {
-public:
+  public:
     TMapSelectView(TMapSelect& dialog, MessageBoxes& boxes);
     ~TMapSelectView();
     WindowWidget* window() const { return window_; }
     QWidget* widget(const std::string& name) const;
 
-private:
+  private:
     TMapSelect& dialog_;
     Binder binder_;
     WindowWidget* window_;

@@ -22,10 +22,18 @@ Answer QtMessageBoxes::show(const Message& message) {
     box.setWindowTitle(fromBytes(message.caption));
     box.setText(fromBytes(message.text));
     switch (message.kind) {
-        case MessageKind::Warning: box.setIcon(QMessageBox::Warning); break;
-        case MessageKind::Error: box.setIcon(QMessageBox::Critical); break;
-        case MessageKind::Information: box.setIcon(QMessageBox::Information); break;
-        case MessageKind::Confirmation: box.setIcon(QMessageBox::Question); break;
+        case MessageKind::Warning:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MessageKind::Error:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case MessageKind::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case MessageKind::Confirmation:
+            box.setIcon(QMessageBox::Question);
+            break;
     }
     QPushButton* yes = nullptr;
     QPushButton* no = nullptr;
@@ -64,18 +72,26 @@ std::optional<std::string> QtFileDialogs::open(const FileDialogRequest& request)
 }
 
 namespace {
-Rect toRect(const QRect& r) { return {r.left(), r.top(), r.width(), r.height()}; }
+Rect toRect(const QRect& r) {
+    return {r.left(), r.top(), r.width(), r.height()};
+}
 }  // namespace
 
-Rect QtScreen::screen() const { return toRect(QGuiApplication::primaryScreen()->geometry()); }
-Rect QtScreen::desktop() const { return toRect(QGuiApplication::primaryScreen()->availableGeometry()); }
+Rect QtScreen::screen() const {
+    return toRect(QGuiApplication::primaryScreen()->geometry());
+}
+Rect QtScreen::desktop() const {
+    return toRect(QGuiApplication::primaryScreen()->availableGeometry());
+}
 
 void QtApplication::requestTermination() {
     requested_ = true;
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
 }
 
-int QtApplication::run() { return requested_ ? 0 : QApplication::exec(); }
+int QtApplication::run() {
+    return requested_ ? 0 : QApplication::exec();
+}
 
 ModalResult QtWindowShower::showModal(Window& window) {
     auto it = widgets_.find(&window);
@@ -107,17 +123,21 @@ IniProfile::IniProfile() {
 
 IniProfile::IniProfile(std::string path) : path_(std::move(path)) {}
 
-bool IniProfile::exists() const { return QFileInfo(fromBytes(path_)).isFile(); }
+bool IniProfile::exists() const {
+    return QFileInfo(fromBytes(path_)).isFile();
+}
 
 std::string IniProfile::read(const std::string& section, const std::string& key,
                              const std::string& fallback) {
     QSettings ini(fromBytes(path_), QSettings::IniFormat);
     const QVariant value = ini.value(fromBytes(section + "/" + key), fromBytes(fallback));
-    if (value.userType() == QMetaType::QStringList) return value.toStringList().join(", ").toStdString();
+    if (value.userType() == QMetaType::QStringList)
+        return value.toStringList().join(", ").toStdString();
     return value.toString().toStdString();
 }
 
-void IniProfile::write(const std::string& section, const std::string& key, const std::string& value) {
+void IniProfile::write(const std::string& section, const std::string& key,
+                       const std::string& value) {
     const QString path = fromBytes(path_);
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSettings ini(path, QSettings::IniFormat);
@@ -127,7 +147,8 @@ void IniProfile::write(const std::string& section, const std::string& key, const
         throw AppError("Unable to write to " + path_);
 }
 
-bool QtProcessStarter::startDetached(const std::string& program, const std::vector<std::string>& args,
+bool QtProcessStarter::startDetached(const std::string& program,
+                                     const std::vector<std::string>& args,
                                      const std::string& workingDir) {
     QStringList list;
     for (const std::string& arg : args) list << fromBytes(arg);
@@ -140,7 +161,8 @@ namespace brisko::qt {
 
 std::vector<std::string> QtProcessStarter::splitCommandLine(const std::string& line) const {
     std::vector<std::string> args;
-    for (const QString& arg : QProcess::splitCommand(fromBytes(line))) args.push_back(arg.toStdString());
+    for (const QString& arg : QProcess::splitCommand(fromBytes(line)))
+        args.push_back(arg.toStdString());
     return args;
 }
 

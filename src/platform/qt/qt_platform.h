@@ -15,17 +15,17 @@ namespace brisko::qt {
 class WindowWidget;
 
 class QtMessageBoxes : public MessageBoxes {
-public:
+  public:
     Answer show(const Message& message) override;
 };
 
 class QtFileDialogs : public FileDialogs {
-public:
+  public:
     std::optional<std::string> open(const FileDialogRequest& request) override;
 };
 
 class QtScreen : public Screen {
-public:
+  public:
     Rect screen() const override;
     Rect desktop() const override;
 };
@@ -33,29 +33,29 @@ public:
 // Ends the program when control is next back in the event loop, also when asked
 // before the loop has started (Qt ignores quit() then; run() checks the flag).
 class QtApplication : public Application {
-public:
+  public:
     void requestTermination() override;
     bool terminationRequested() const override { return requested_; }
     // Runs the event loop unless termination was already requested.
     int run();
 
-private:
+  private:
     bool requested_ = false;
 };
 
 class QtWindowShower : public WindowShower {
-public:
+  public:
     void add(Window& model, WindowWidget* widget) { widgets_[&model] = widget; }
     ModalResult showModal(Window& window) override;
     void show(Window& window) override;
 
-private:
+  private:
     std::map<const Window*, WindowWidget*> widgets_;
 };
 
 // $XDG_CONFIG_HOME/Brisko/Brisko.ini (default ~/.config/Brisko/Brisko.ini).
 class IniProfile : public Profile {
-public:
+  public:
     IniProfile();
     explicit IniProfile(std::string path);
     std::string path() const override { return path_; }
@@ -65,12 +65,12 @@ public:
     void write(const std::string& section, const std::string& key,
                const std::string& value) override;
 
-private:
+  private:
     std::string path_;
 };
 
 class QtProcessStarter : public ProcessStarter {
-public:
+  public:
     bool startDetached(const std::string& program, const std::vector<std::string>& args,
                        const std::string& workingDir) override;
     std::vector<std::string> splitCommandLine(const std::string& line) const override;
