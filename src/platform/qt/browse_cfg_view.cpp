@@ -1,7 +1,5 @@
 #include "platform/qt/browse_cfg_view.h"
 
-#include "platform/qt/form_view.h"
-
 namespace brisko::qt {
 
 namespace {
@@ -20,25 +18,10 @@ const LayoutRow kLayout[] = {
 }  // namespace
 
 TBrowseCfgView::TBrowseCfgView(TBrowseCfg& dialog, MessageBoxes& boxes)
-    : dialog_(dialog), binder_(boxes), window_(new WindowWidget(dialog, boxes, true, false)) {
-    widgets_ = buildLayout(binder_, window_, kLayout,
-                           [&dialog](const std::string& name) { return dialog.find(name); });
-    window_->defaultButton = &dialog.Button2;
-    window_->cancelButton = nullptr;
-}
-
-TBrowseCfgView::~TBrowseCfgView() {
-    for (Control* control : dialog_.controls()) {
-        control->onViewSync = nullptr;
-        control->onViewFocus = nullptr;
-    }
-    dialog_.onViewSync = nullptr;
-    delete window_;
-}
-
-QWidget* TBrowseCfgView::widget(const std::string& name) const {
-    auto it = widgets_.find(name);
-    return it == widgets_.end() ? nullptr : it->second;
+    : WindowView(dialog, boxes, kLayout,
+                 [&dialog](const std::string& name) { return dialog.find(name); }) {
+    window()->defaultButton = &dialog.Button2;
+    window()->cancelButton = nullptr;
 }
 
 }  // namespace brisko::qt

@@ -3,8 +3,6 @@
 #include <QLabel>
 #include <QTreeWidget>
 
-#include "platform/qt/form_view.h"
-
 namespace brisko::qt {
 
 namespace {
@@ -158,30 +156,16 @@ const LayoutRow kLayout[] = {
 }  // namespace
 
 TForm1View::TForm1View(TForm1& form, MessageBoxes& boxes)
-    : form_(form), binder_(boxes), window_(new WindowWidget(form, boxes, true, true)) {
-    widgets_ = buildLayout(binder_, window_, kLayout,
-                           [&form](const std::string& name) { return form.find(name); });
+    : WindowView(
+          form, boxes, kLayout, [&form](const std::string& name) { return form.find(name); },
+          true) {
     form.Pages.onViewSync();
-    // The help texts sit on their strips' backgrounds; labels on strips stay clear.
+    // The bold captions stand on their header strips.
     for (const char* caption :
          {"Label10", "Label16", "Label26", "Label27", "Label39", "Label42", "Label31", "Label33"})
-        widgets_[caption]->raise();
-    window_->defaultButton = &form.SaveBtn;
-    window_->onEmptyClick = [&form] { form.FormClick(); };
-}
-
-TForm1View::~TForm1View() {
-    for (Control* control : form_.controls()) {
-        control->onViewSync = nullptr;
-        control->onViewFocus = nullptr;
-    }
-    form_.onViewSync = nullptr;
-    delete window_;
-}
-
-QWidget* TForm1View::widget(const std::string& name) const {
-    auto it = widgets_.find(name);
-    return it == widgets_.end() ? nullptr : it->second;
+        widget(caption)->raise();
+    window()->defaultButton = &form.SaveBtn;
+    window()->onEmptyClick = [&form] { form.FormClick(); };
 }
 
 }  // namespace brisko::qt

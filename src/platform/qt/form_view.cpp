@@ -76,4 +76,25 @@ std::map<std::string, QWidget*> buildLayout(
     return widgets;
 }
 
+WindowView::WindowView(Window& model, MessageBoxes& boxes, std::span<const LayoutRow> layout,
+                       const std::function<Control*(const std::string&)>& find, bool minimizeBox)
+    : model_(model), binder_(boxes), window_(new WindowWidget(model, boxes, true, minimizeBox)) {
+    widgets_ = buildLayout(binder_, window_, layout, find);
+    for (const LayoutRow& row : layout) bound_.push_back(find(row.control));
+}
+
+WindowView::~WindowView() {
+    for (Control* control : bound_) {
+        control->onViewSync = nullptr;
+        control->onViewFocus = nullptr;
+    }
+    model_.onViewSync = nullptr;
+    delete window_;
+}
+
+QWidget* WindowView::widget(const std::string& name) const {
+    auto it = widgets_.find(name);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
 }  // namespace brisko::qt

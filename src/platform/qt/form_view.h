@@ -7,6 +7,7 @@
 #include <map>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "platform/controls.h"
 #include "platform/qt/binding.h"
@@ -34,6 +35,27 @@ std::map<std::string, QWidget*> buildLayout(
     Binder& binder, QWidget* client, std::span<const LayoutRow> rows,
     const std::function<Control*(const std::string&)>& find);
 
-class TForm1View;
+// A real window for a Window model and its controls, laid out from a table. The
+// window's widgets live as long as the view; destroying the view detaches every
+// control it bound.
+class WindowView {
+  public:
+    WindowView(Window& model, MessageBoxes& boxes, std::span<const LayoutRow> layout,
+               const std::function<Control*(const std::string&)>& find, bool minimizeBox = false);
+    virtual ~WindowView();
+    WindowView(const WindowView&) = delete;
+    WindowView& operator=(const WindowView&) = delete;
+
+    WindowWidget* window() const { return window_; }
+    // The widget of a control, by the control's name.
+    QWidget* widget(const std::string& name) const;
+
+  private:
+    Window& model_;
+    std::vector<Control*> bound_;
+    Binder binder_;
+    WindowWidget* window_;
+    std::map<std::string, QWidget*> widgets_;
+};
 
 }  // namespace brisko::qt

@@ -1,7 +1,5 @@
 #include "platform/qt/map_select_view.h"
 
-#include "platform/qt/form_view.h"
-
 namespace brisko::qt {
 
 namespace {
@@ -22,26 +20,10 @@ const LayoutRow kLayout[] = {
 }  // namespace
 
 TMapSelectView::TMapSelectView(TMapSelect& dialog, MessageBoxes& boxes)
-    : dialog_(dialog), binder_(boxes), window_(new WindowWidget(dialog, boxes, true, false)) {
-    widgets_ = buildLayout(binder_, window_, kLayout,
-                           [&dialog](const std::string& name) { return dialog.find(name); });
-    window_->defaultButton = &dialog.Button1;
-    window_->cancelButton = &dialog.Button2;
-}
-
-TMapSelectView::~TMapSelectView() {
-    for (const LayoutRow& row : kLayout) {
-        Control* control = dialog_.find(row.control);
-        control->onViewSync = nullptr;
-        control->onViewFocus = nullptr;
-    }
-    dialog_.onViewSync = nullptr;
-    delete window_;
-}
-
-QWidget* TMapSelectView::widget(const std::string& name) const {
-    auto it = widgets_.find(name);
-    return it == widgets_.end() ? nullptr : it->second;
+    : WindowView(dialog, boxes, kLayout,
+                 [&dialog](const std::string& name) { return dialog.find(name); }) {
+    window()->defaultButton = &dialog.Button1;
+    window()->cancelButton = &dialog.Button2;
 }
 
 }  // namespace brisko::qt

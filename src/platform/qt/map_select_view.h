@@ -1,26 +1,14 @@
-// The real test-map dialog.
+// The real test-map dialog: Esc presses Cancel, Enter presses OK.
 #pragma once
 
-#include <map>
-#include <string>
-
 #include "dialogs/map_select.h"
-#include "platform/qt/binding.h"
+#include "platform/qt/form_view.h"
 
 namespace brisko::qt {
 
-class TMapSelectView {
+class TMapSelectView : public WindowView {
   public:
     TMapSelectView(TMapSelect& dialog, MessageBoxes& boxes);
-    ~TMapSelectView();
-    WindowWidget* window() const { return window_; }
-    QWidget* widget(const std::string& name) const;
-
-  private:
-    TMapSelect& dialog_;
-    Binder binder_;
-    WindowWidget* window_;
-    std::map<std::string, QWidget*> widgets_;
 };
 
 }  // namespace brisko::qt

@@ -1,7 +1,5 @@
 #include "platform/qt/select_config_view.h"
 
-#include "platform/qt/form_view.h"
-
 namespace brisko::qt {
 
 namespace {
@@ -18,25 +16,10 @@ const LayoutRow kLayout[] = {
 }  // namespace
 
 TSelectConfigView::TSelectConfigView(TSelectConfig& dialog, MessageBoxes& boxes)
-    : dialog_(dialog), binder_(boxes), window_(new WindowWidget(dialog, boxes, true, false)) {
-    widgets_ = buildLayout(binder_, window_, kLayout,
-                           [&dialog](const std::string& name) { return dialog.find(name); });
-    window_->defaultButton = &dialog.Button1;
-    window_->cancelButton = &dialog.Button2;
-}
-
-TSelectConfigView::~TSelectConfigView() {
-    for (Control* control : dialog_.controls()) {
-        control->onViewSync = nullptr;
-        control->onViewFocus = nullptr;
-    }
-    dialog_.onViewSync = nullptr;
-    delete window_;
-}
-
-QWidget* TSelectConfigView::widget(const std::string& name) const {
-    auto it = widgets_.find(name);
-    return it == widgets_.end() ? nullptr : it->second;
+    : WindowView(dialog, boxes, kLayout,
+                 [&dialog](const std::string& name) { return dialog.find(name); }) {
+    window()->defaultButton = &dialog.Button1;
+    window()->cancelButton = &dialog.Button2;
 }
 
 }  // namespace brisko::qt
