@@ -85,25 +85,6 @@ bool entryExists(const std::string& path) {
     return ::lstat(path.c_str(), &info) == 0 || errno != ENOENT;
 }
 
-std::optional<std::string> readWholeFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    std::string text;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (n == 0) break;
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return text;
-}
-
 std::optional<FileOwnership> ownershipOf(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) return std::nullopt;

@@ -46,7 +46,6 @@ std::string folderOf(const std::string& path);
 std::optional<std::string> resolvedPath(const std::string& path);
 // Whether anything (file, folder, link, even a dangling one) has this name.
 bool entryExists(const std::string& path);
-std::optional<std::string> readWholeFile(const std::string& path);
 std::optional<FileOwnership> ownershipOf(const std::string& path);
 // Flushes a folder's entries to disk, so that a rename in it lasts.
 void syncFolder(const std::string& folder);

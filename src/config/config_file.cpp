@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include "config/atomic_file.h"
+#include "config/text_lines.h"
 #include "platform/platform.h"
 
 namespace brisko {
@@ -13,7 +14,7 @@ namespace {
 void makeBackup(const std::string& config, const std::string& backup, const FileOwnership& like) {
     if (entryExists(backup)) return;
     const AppError cannotCreate("Cannot create file " + backup);
-    const auto content = readWholeFile(config);
+    const auto content = readFileBytes(config);
     if (!content) throw cannotCreate;
     auto staged = StagedFile::write(folderOf(backup), *content, like);
     if (!staged) throw cannotCreate;

@@ -24,28 +24,31 @@ Lines splitLines(std::string_view text) {
     return lines;
 }
 
-Lines readTextFile(const std::string& path) {
+std::optional<std::string> readFileBytes(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw AppError("Cannot open file " + path);
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        throw AppError("Cannot open file " + path);
-    }
+    if (fd < 0) return std::nullopt;
     std::string text;
+    struct stat info {};
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
     char buffer[65536];
-    for (;;) {
+    while (ok) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ::close(fd);
-            throw AppError("Cannot open file " + path);
+        if (n <= 0) {
+            ok = n == 0;
+            break;
         }
-        if (n == 0) break;
         text.append(buffer, static_cast<std::size_t>(n));
     }
     ::close(fd);
-    return splitLines(text);
+    if (!ok) return std::nullopt;
+    return text;
+}
+
+Lines readTextFile(const std::string& path) {
+    const auto text = readFileBytes(path);
+    if (!text) throw AppError("Cannot open file " + path);
+    return splitLines(*text);
 }
 
 }  // namespace brisko

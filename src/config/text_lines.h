@@ -2,6 +2,7 @@
 // the text; a final line end adds no empty line. Lines are kept as bytes.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,8 @@ namespace brisko {
 using Lines = std::vector<std::string>;
 
 Lines splitLines(std::string_view text);
+// The whole content of a regular file; nothing when it cannot be opened or read.
+std::optional<std::string> readFileBytes(const std::string& path);
 // Reads a whole file into lines; throws AppError "Cannot open file <path>".
 Lines readTextFile(const std::string& path);
 
