@@ -8,7 +8,7 @@ packages=(
     libbenchmark-dev        # Google Benchmark
     xvfb xauth              # running the window without a display
     e2fsprogs util-linux    # chattr, setpriv, unshare for the file-failure tests
-    ioquake3-server         # the game engine, to check what the writer produces
+    ioquake3-server ioquake3 libegl-mesa0 libgl1-mesa-dri  # the game engine, to check what the writer produces
 )
 missing=()
 for p in "${packages[@]}"; do
