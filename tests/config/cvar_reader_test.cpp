@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
+#include "discovery/temp_tree.h"
 #include "support/form_fixture.h"
 
 namespace brisko {
@@ -51,32 +49,28 @@ INSTANTIATE_TEST_SUITE_P(
 
 using test::FormFixture;
 
-TEST_F(FormFixture, LoadConfigSetsThePlayerNameAndClearsSaveConfirmed) {
-    const auto path = std::filesystem::temp_directory_path() / "brisko_load_config.cfg";
-    std::ofstream(path, std::ios::binary) << "// x\r\nunbindall\r\nseta name \"Visor\"\r\n";
-    form.SaveConfirmed = true;
-    form.LoadConfig(path.string());
-    EXPECT_EQ(form.PlayerName.text(), "Visor");
-    EXPECT_FALSE(form.SaveConfirmed);
-    std::filesystem::remove(path);
+TEST_F(FormFixture, LoadConfigTakesTheNameFromTheThirdLineOnAndClearsSaveConfirmed) {
+    test::TempTree tree;
+    const std::pair<std::string, std::string> cases[] = {
+        {"// x\r\nunbindall\r\nseta name \"Visor\"\r\n", "Visor"},
+        {"seta name \"Ignored\"\n", ""},  // no name there: the field is emptied
+    };
+    for (const auto& [text, name] : cases) {
+        SCOPED_TRACE(text);
+        form.PlayerName.setText("Old");
+        form.SaveConfirmed = true;
+        form.LoadConfig(tree.file("q3config.cfg", text));
+        EXPECT_EQ(form.PlayerName.text(), name);
+        EXPECT_FALSE(form.SaveConfirmed);
+    }
 }
 
 TEST_F(FormFixture, LoadConfigOfAFileThatCannotBeOpenedKeepsTheName) {
     form.PlayerName.setText("Keep");
     dispatchUserEvent(sp.messages, [&] { form.LoadConfig("/no/such/q3config.cfg"); });
     EXPECT_EQ(form.PlayerName.text(), "Keep");
-    ASSERT_EQ(sp.messages.shown.size(), 1u);
-    EXPECT_EQ(sp.messages.shown[0].caption, "Brisko");
-    EXPECT_EQ(sp.messages.shown[0].text, "Cannot open file /no/such/q3config.cfg.");
-}
-
-TEST_F(FormFixture, LoadConfigWithoutANameEmptiesIt) {
-    const auto path = std::filesystem::temp_directory_path() / "brisko_load_config2.cfg";
-    std::ofstream(path, std::ios::binary) << "seta name \"Ignored\"\n";
-    form.PlayerName.setText("Old");
-    form.LoadConfig(path.string());
-    EXPECT_EQ(form.PlayerName.text(), "");
-    std::filesystem::remove(path);
+    EXPECT_EQ(sp.messages.shown,
+              test::Boxes{test::errorBox("Cannot open file /no/such/q3config.cfg.")});
 }
 
 }  // namespace

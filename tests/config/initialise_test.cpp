@@ -69,9 +69,7 @@ TEST_F(FormFixture, RateListJumpsBetweenItsThreeRuns) {
 TEST_F(FormFixture, TimeListsCountInTenths) {
     EXPECT_EQ(form.cgbrasstimeCombo.item(10), "1.0 secs");
     EXPECT_EQ(form.cgbrasstimeCombo.item(15), "0.5 secs");
-    EXPECT_EQ(form.cgbrasstimeCombo.item(16), "No Ammo");
     EXPECT_EQ(form.RailTrailTimeCombo.item(24), "0.1 secs");
-    EXPECT_EQ(form.RailTrailTimeCombo.item(25), "No Trail");
 }
 
 TEST_F(FormFixture, StartUpStates) {

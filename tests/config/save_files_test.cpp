@@ -34,10 +34,13 @@ struct SaveFiles : WriterFixture {
             return texts;
         });
     }
-    mode_t modeOf(const std::string& path) const {
-        struct stat info {};
-        ::stat(path.c_str(), &info);
-        return info.st_mode & 07777;
+    // Saves as the user "nobody", with the config given these permission bits.
+    std::string saveAsNobody(mode_t configMode) {
+        return saveInChild([this, configMode] {
+            ::chmod(folder.path().c_str(), 0777);
+            ::chmod(config.c_str(), configMode);
+            if (!becomeNobody()) ::_exit(2);
+        });
     }
 };
 
@@ -54,24 +57,22 @@ TEST_F(SaveFiles, ReplacesTheConfigAndKeepsTheOldOneAsBackup) {
     EXPECT_EQ(folder.entries(), names({"Tamblin.backup", "q3config.cfg"}));
 }
 
-TEST_F(SaveFiles, BackupIsMadeOnceAndNeverReplaced) {
+TEST_F(SaveFiles, BackupIsMadeOnceAndAgainOnlyWhenDeleted) {
     useConfig(kOld);
     save();
     const std::string first = readBytes(config);
     form.rdynamiclight.toggle();
     form.SaveConfirmed = true;
     save();
-    EXPECT_NE(readBytes(config), first);
+    const std::string second = readBytes(config);
+    EXPECT_NE(second, first);
     EXPECT_EQ(readBytes(backup()), kOld);
-}
-
-TEST_F(SaveFiles, DeletedBackupIsMadeAgainFromTheFileThenCurrent) {
-    useConfig(kOld);
-    save();
-    const std::string first = readBytes(config);
     fs::remove(backup());
+    form.rdynamiclight.toggle();
+    form.SaveConfirmed = true;
     save();
-    EXPECT_EQ(readBytes(backup()), first);
+    EXPECT_NE(readBytes(config), second);
+    EXPECT_EQ(readBytes(backup()), second);  // the file as it was before this save
 }
 
 TEST_F(SaveFiles, BackupGoesBesideAConfigOfAnyName) {
@@ -85,7 +86,7 @@ TEST_F(SaveFiles, PermissionBitsAreKept) {
     useConfig(kOld);
     ::chmod(config.c_str(), 0604);
     save();
-    EXPECT_EQ(modeOf(config), 0604u);
+    EXPECT_EQ(fs::status(config).permissions(), fs::perms(0604));
     EXPECT_NE(readBytes(config), kOld);
 }
 
@@ -110,8 +111,7 @@ TEST_F(SaveFiles, MissingConfigCannotBeOpened) {
     state.currentConfigPath = folder / "q3config.cfg";
     form.ConfigModified = false;
     save();
-    EXPECT_EQ(boxes(), std::vector<std::string>{"Cannot open file " + config + "."});
-    EXPECT_EQ(sp.messages.shown[0].caption, "Brisko");
+    EXPECT_EQ(sp.messages.shown, Boxes{errorBox("Cannot open file " + config + ".")});
     EXPECT_TRUE(form.SaveConfirmed);
     EXPECT_FALSE(form.ConfigModified);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{});
@@ -119,14 +119,8 @@ TEST_F(SaveFiles, MissingConfigCannotBeOpened) {
 
 TEST_F(SaveFiles, UnreadableConfigCannotBeOpened) {
     useConfig(kOld);
-    form.SaveConfirmed = false;
-    const std::string shown = saveInChild([this] {
-        ::chmod(folder.path().c_str(), 0777);
-        ::chmod(config.c_str(), 0);
-        if (!becomeNobody()) ::_exit(2);
-    });
-    EXPECT_EQ(shown, "Cannot open file " + config + ".\n");
-    ::chmod(config.c_str(), 0644);
+    form.SaveConfirmed = false;  // the file is read before anything is asked
+    EXPECT_EQ(saveAsNobody(0), "Cannot open file " + config + ".\n");
     EXPECT_EQ(readBytes(config), kOld);
     EXPECT_EQ(folder.entries(), names({"q3config.cfg"}));
 }
@@ -147,12 +141,7 @@ TEST_F(SaveFiles, UnwritableFolderLeavesTheConfigAsItWas) {
 
 TEST_F(SaveFiles, ReadOnlyConfigIsLeftAsItWas) {
     useConfig(kOld);
-    const std::string shown = saveInChild([this] {
-        ::chmod(folder.path().c_str(), 0777);
-        ::chmod(config.c_str(), 0444);
-        if (!becomeNobody()) ::_exit(2);
-    });
-    EXPECT_EQ(shown, "Cannot create file " + config + ".\n");
+    EXPECT_EQ(saveAsNobody(0444), "Cannot create file " + config + ".\n");
     EXPECT_EQ(readBytes(config), kOld);
     EXPECT_EQ(folder.entries(), names({"q3config.cfg"}));
 }

@@ -40,9 +40,8 @@ struct SaveFlow : WriterFixture {
 TEST_F(SaveFlow, EmptyNameAndYesWritesPlayer) {
     sp.messages.answers = {Answer::Yes, Answer::Yes};
     save();
-    EXPECT_EQ(boxes(), (std::vector<std::string>{kEmptyName, confirmation()}));
-    EXPECT_EQ(sp.messages.shown[0].kind, MessageKind::Confirmation);
-    EXPECT_EQ(sp.messages.shown[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(sp.messages.shown,
+              (Boxes{confirmationBox(kEmptyName), confirmationBox(confirmation())}));
     EXPECT_EQ(form.PlayerName.text(), "Player");
     EXPECT_EQ(writtenName(), "Player");
     EXPECT_EQ(nameFocused, 0);
@@ -64,9 +63,8 @@ TEST_F(SaveFlow, NoToTheConfirmationTouchesNothing) {
     form.ConfigModified = true;
     sp.messages.answers = {Answer::No};
     save();
-    EXPECT_EQ(boxes(), (std::vector<std::string>{confirmation(), "File not modified."}));
-    EXPECT_EQ(sp.messages.shown[1].kind, MessageKind::Information);
-    EXPECT_EQ(sp.messages.shown[1].buttons, Buttons::Ok);
+    EXPECT_EQ(sp.messages.shown,
+              (Boxes{confirmationBox(confirmation()), informationBox("File not modified.")}));
     EXPECT_FALSE(form.ConfigModified);
     EXPECT_FALSE(form.SaveConfirmed);
     EXPECT_EQ(readBytes(config), kOld);
@@ -135,9 +133,7 @@ TEST_P(UnwritableName, IsRefusedBeforeAnythingIsAskedOrWritten) {
     form.ConfigModified = true;
     sp.messages.answers = {Answer::Yes};
     save();
-    ASSERT_EQ(boxes(), std::vector<std::string>{kUnwritableName});
-    EXPECT_EQ(sp.messages.shown[0].kind, MessageKind::Warning);
-    EXPECT_EQ(sp.messages.shown[0].buttons, Buttons::Ok);
+    EXPECT_EQ(sp.messages.shown, Boxes{warningBox(kUnwritableName)});
     EXPECT_EQ(form.Pages.front(), &form.ClientSettings);
     EXPECT_EQ(nameFocused, 1);
     EXPECT_FALSE(form.SaveConfirmed);
@@ -204,9 +200,8 @@ TEST_P(ListWithoutSelection, IsRefusedBeforeTheFileIsRead) {
 
     save();
 
-    EXPECT_EQ(boxes(), std::vector<std::string>{std::string("Please select a value for ") +
-                                                GetParam().title + " before saving."});
-    EXPECT_EQ(sp.messages.shown[0].kind, MessageKind::Warning);
+    EXPECT_EQ(sp.messages.shown, Boxes{warningBox(std::string("Please select a value for ") +
+                                                  GetParam().title + " before saving.")});
     EXPECT_EQ(form.Pages.front(), &form.RendererOptions);
     EXPECT_EQ(listFocused, 1);
     EXPECT_TRUE(form.SaveConfirmed);

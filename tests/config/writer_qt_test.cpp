@@ -47,9 +47,8 @@ TEST_F(WriterQt, EnterInTheWindowSaves) {
 TEST_F(WriterQt, ErrorOfAClickIsShownInTheBriskoBox) {
     state.currentConfigPath = folder / "gone.cfg";
     QTest::mouseClick(qobject_cast<QPushButton*>(view.widget("SaveBtn")), Qt::LeftButton);
-    ASSERT_EQ(sp.messages.shown.size(), 1u);
-    EXPECT_EQ(sp.messages.shown[0].caption, "Brisko");
-    EXPECT_EQ(sp.messages.shown[0].text, "Cannot open file " + state.currentConfigPath + ".");
+    EXPECT_EQ(sp.messages.shown,
+              Boxes{errorBox("Cannot open file " + state.currentConfigPath + ".")});
 }
 
 }  // namespace

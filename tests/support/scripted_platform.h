@@ -7,11 +7,25 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "platform/platform.h"
 #include "platform/window.h"
+
+namespace brisko {
+
+inline bool operator==(const Message& a, const Message& b) {
+    return a.kind == b.kind && a.buttons == b.buttons && a.text == b.text && a.caption == b.caption;
+}
+inline void PrintTo(const Message& m, std::ostream* out) {
+    const char* kinds[] = {"warning", "error", "information", "confirmation"};
+    *out << kinds[static_cast<int>(m.kind)] << " box '" << m.caption << "' with "
+         << (m.buttons == Buttons::Ok ? "OK" : "Yes/No") << ": " << m.text;
+}
+
+}  // namespace brisko
 
 namespace brisko::test {
 
@@ -25,6 +39,23 @@ class ScriptedMessages : public MessageBoxes {
     Answer show(const Message& message) override;
     std::vector<std::string> texts() const;
 };
+
+// Boxes as the program shows them, to compare whole boxes: kind, buttons, text
+// and caption.
+using Boxes = std::vector<Message>;
+inline Message warningBox(const std::string& text, Buttons buttons = Buttons::Ok) {
+    return {MessageKind::Warning, buttons, text, "Warning"};
+}
+inline Message informationBox(const std::string& text) {
+    return {MessageKind::Information, Buttons::Ok, text, "Information"};
+}
+inline Message confirmationBox(const std::string& text) {
+    return {MessageKind::Confirmation, Buttons::YesNo, text, "Confirm"};
+}
+// The box of an error that no step handled.
+inline Message errorBox(const std::string& text) {
+    return {MessageKind::Error, Buttons::Ok, text, "Brisko"};
+}
 
 class ScriptedFileDialogs : public FileDialogs {
   public:
