@@ -5,19 +5,8 @@
 #include "preset_test_support.h"
 #include "support/form_fixture.h"
 
-namespace brisko {
+namespace brisko::test {
 namespace {
-
-using test::chooseAccelerator;
-using test::FormFixture;
-using test::logReactions;
-using Items = std::vector<std::string>;
-
-const Items kTwoShadows = {"No Shadows", "Ordinary Shadows"};
-const Items kFourShadows = {"No Shadows", "Ordinary Shadows", "Stencil Buffer Shadows",
-                            "Very Dark Stencil Buffer Shadows"};
-const Items kTwoDepths = {"Default", "16-bit"};
-const Items kThreeDepths = {"Default", "16-bit", "32-bit"};
 
 // Puts " Default Settings" in TuneCombo, as restoring the defaults does, so that
 // choosing a card applies no preset.
@@ -27,7 +16,7 @@ void selectNoPreset(TForm1& form) {
 }
 
 TEST_F(FormFixture, OpeningTheListRemovesThePlaceholderOnce) {
-    const std::string before = test::snapshot(form);
+    const std::string before = snapshot(form);
     form.Accelerator.userOpen();
     EXPECT_EQ(form.Accelerator.count(), 10);
     EXPECT_EQ(form.Accelerator.item(0), "ATi Rage Fury");
@@ -45,36 +34,34 @@ TEST_F(FormFixture, OpeningTheListRemovesThePlaceholderOnce) {
     items.insert(items.begin(), "Select One");
     form.Accelerator.setItems(items);
     form.Accelerator.setItemIndex(0);
-    EXPECT_EQ(test::snapshot(form), before);
+    EXPECT_EQ(snapshot(form), before);
 }
 
-TEST_F(FormFixture, Voodoo1WithTheLargestOfItsResolutionsPassedLeavesNoSelection) {
+// The list is rebuilt from the full list (without the start-up list's trailing
+// blank); the selected position stays selected when it is still offered.
+TEST_F(FormFixture, TheProfileRebuildsTheResolutionList) {
+    struct Case {
+        int selected;
+        const char* card;
+        int offered;
+        int index;
+    };
     selectNoPreset(form);
-    form.ResolutionCombo.setItemIndex(5);  // "1024x768"
-    chooseAccelerator(form, "3Dfx Voodoo 1");
-    EXPECT_EQ(form.ResolutionCombo.items(), (Items{"400x300", "512x384", "640x480"}));
-    EXPECT_EQ(form.ResolutionCombo.itemIndex(), -1);
+    for (const Case& c : {Case{2, "nVidia TNT", 10, 2}, Case{5, "3Dfx Voodoo 1", 3, -1},
+                          Case{2, "3Dfx Voodoo 2", 4, 2}}) {
+        SCOPED_TRACE(c.card);
+        form.ResolutionCombo.setItemIndex(c.selected);
+        chooseAccelerator(form, c.card);
+        EXPECT_EQ(form.ResolutionCombo.items(),
+                  Items(kResolutions.begin(), kResolutions.begin() + c.offered));
+        EXPECT_EQ(form.ResolutionCombo.itemIndex(), c.index);
+    }
 }
 
 TEST_F(FormFixture, TheReappliedPresetSelectsAResolutionAfterTheProfileDroppedIt) {
     form.ResolutionCombo.setItemIndex(5);
     chooseAccelerator(form, "3Dfx Voodoo 1");  // " Best Performance" is selected
     EXPECT_EQ(form.ResolutionCombo.text(), "512x384");
-}
-
-TEST_F(FormFixture, Voodoo2KeepsTheSelectedResolutionWhenItIsOffered) {
-    selectNoPreset(form);
-    form.ResolutionCombo.setItemIndex(2);
-    chooseAccelerator(form, "3Dfx Voodoo 2");
-    EXPECT_EQ(form.ResolutionCombo.count(), 4);
-    EXPECT_EQ(form.ResolutionCombo.text(), "640x480");
-}
-
-TEST_F(FormFixture, TheRebuiltFullListEndsWithoutTheDesignsTrailingBlank) {
-    selectNoPreset(form);
-    chooseAccelerator(form, "nVidia TNT");
-    EXPECT_EQ(form.ResolutionCombo.count(), 10);
-    EXPECT_EQ(form.ResolutionCombo.item(9), "2048x1536");
 }
 
 TEST_F(FormFixture, Voodoo3AfterTntDropsTheStencilAndColourItemsAndTntPutsThemBack) {
@@ -125,49 +112,19 @@ TEST_F(FormFixture, ListsOfAnyOtherLengthAreLeftAlone) {
 TEST_F(FormFixture, ChoosingACardUnlocksTheGatedControlsOnly) {
     selectNoPreset(form);
     chooseAccelerator(form, "Matrox G400");
-    for (const char* name : {"TreeView1",
-                             "Accelerator",
-                             "LblAccelerator",
-                             "TuneCombo",
-                             "rlightmaplighting",
-                             "rdynamiclight",
-                             "rvertexlight",
-                             "rfullbright",
-                             "rlightmap",
-                             "rfastsky",
-                             "LblShadowType",
-                             "ShadowCombo",
-                             "LblTextureMode",
-                             "TextureModeCombo",
-                             "cgmarks",
-                             "rextcompresstextures",
-                             "rfinish",
-                             "rflares",
-                             "LblGamma",
-                             "LblIntensity",
-                             "LblWeaponDetail",
-                             "GammaCombo",
-                             "IntensityCombo",
-                             "r_lodbiasCombo",
-                             "LblCurves",
-                             "LblHigh",
-                             "LblLow",
-                             "LblGeoDetail",
-                             "rsubdivisions",
-                             "LblColorDepth",
-                             "LblTextureQuality",
-                             "TextureDepthCombo",
-                             "TextureSizeCombo",
-                             "LblResolution",
-                             "LblTextureSize",
-                             "ColorDepthCombo",
-                             "ResolutionCombo",
-                             "DefaultBtn",
-                             "LblTune",
-                             "Panel1",
-                             "rsimpleitems",
-                             "rignorehwgamma"})
-        EXPECT_TRUE(form.find(name)->enabled()) << name;
+    // clang-format off
+    const char* const gated[] = {
+        "TreeView1", "Accelerator", "LblAccelerator", "TuneCombo", "rlightmaplighting",
+        "rdynamiclight", "rvertexlight", "rfullbright", "rlightmap", "rfastsky", "LblShadowType",
+        "ShadowCombo", "LblTextureMode", "TextureModeCombo", "cgmarks", "rextcompresstextures",
+        "rfinish", "rflares", "LblGamma", "LblIntensity", "LblWeaponDetail", "GammaCombo",
+        "IntensityCombo", "r_lodbiasCombo", "LblCurves", "LblHigh", "LblLow", "LblGeoDetail",
+        "rsubdivisions", "LblColorDepth", "LblTextureQuality", "TextureDepthCombo",
+        "TextureSizeCombo", "LblResolution", "LblTextureSize", "ColorDepthCombo", "ResolutionCombo",
+        "DefaultBtn", "LblTune", "Panel1", "rsimpleitems", "rignorehwgamma",
+    };
+    // clang-format on
+    for (const char* name : gated) EXPECT_TRUE(form.find(name)->enabled()) << name;
     // The sky and flare rules keep theirs; the player movement box stays locked.
     for (const char* name : {"rdrawsun", "rnoportals", "FlareSizeCombo", "LblFlareSize",
                              "PlayerMovement", "CheckBox7", "rsmp"})
@@ -230,4 +187,4 @@ TEST_F(FormFixture, ChoosingTheSameCardAgainResetsThePresetValues) {
 }
 
 }  // namespace
-}  // namespace brisko
+}  // namespace brisko::test

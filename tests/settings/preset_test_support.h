@@ -13,6 +13,16 @@
 
 namespace brisko::test {
 
+// The items the accelerator profiles leave in the renderer lists.
+using Items = std::vector<std::string>;
+inline const Items kResolutions = {"400x300",  "512x384",  "640x480",  "800x600",   "960x720",
+                                   "1024x768", "1152x864", "1280x960", "1600x1200", "2048x1536"};
+inline const Items kTwoShadows = {"No Shadows", "Ordinary Shadows"};
+inline const Items kFourShadows = {"No Shadows", "Ordinary Shadows", "Stencil Buffer Shadows",
+                                   "Very Dark Stencil Buffer Shadows"};
+inline const Items kTwoDepths = {"Default", "16-bit"};
+inline const Items kThreeDepths = {"Default", "16-bit", "32-bit"};
+
 // Counts every reaction of a check box, radio button, slider or text field from
 // now on, by the control's name, in the order they run.
 inline std::shared_ptr<std::vector<std::string>> logReactions(TForm1& form) {

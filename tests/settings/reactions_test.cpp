@@ -2,6 +2,9 @@
 // the rules that act on other controls.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <tuple>
+
 #include "settings/catalogue.h"
 #include "support/form_fixture.h"
 
@@ -49,63 +52,65 @@ INSTANTIATE_TEST_SUITE_P(EverySetting, CommonPatternTest,
                          ::testing::ValuesIn(settingHelps().begin(), settingHelps().end()),
                          [](const auto& info) { return std::string(info.param.control); });
 
-TEST_F(FormFixture, ProgramSelectionOfAListRunsNoReaction) {
-    form.SaveConfirmed = true;
-    auto before = help(kRendererPage);
-    form.GammaCombo.setItemIndex(3);
-    EXPECT_TRUE(form.SaveConfirmed);
-    EXPECT_EQ(help(kRendererPage), before);
+// Changes that run no setting's help: every panel stays as it was, and only
+// the player name and the lightmap box clear SaveConfirmed.
+TEST_F(FormFixture, ChangesOutsideTheCommonPatternLeaveTheHelpPanels) {
+    struct Case {
+        const char* title;
+        std::function<void()> change;
+        bool clearsConfirmation;
+    };
+    const Case cases[] = {
+        {"program selection of a list", [&] { form.GammaCombo.setItemIndex(3); }, false},
+        {"user pick in ComboModel", [&] { form.ComboModel.userSelect(1); }, false},
+        {"click on the checked netgraph", [&] { form.netgraph.setChecked(true); }, false},
+        {"typing a player name", [&] { form.PlayerName.setText("Sarge"); }, true},
+        {"unchecking the lightmap", [&] { form.rlightmap.setChecked(false); }, true},
+    };
+    form.rlightmap.setChecked(true);
+    const auto kept = std::make_pair(std::string("before"), std::string("line"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        for (std::uint8_t page = 0; page < 4; ++page) form.UpdateHelpPanel(page, "before", "line");
+        form.SaveConfirmed = true;
+        c.change();
+        EXPECT_EQ(form.SaveConfirmed, !c.clearsConfirmation);
+        for (std::uint8_t page = 0; page < 4; ++page) EXPECT_EQ(help(page), kept) << page;
+    }
 }
 
-TEST_F(FormFixture, ComboModelHasNoReaction) {
-    form.SaveConfirmed = true;
-    auto before = help(kClientPage);
-    form.ComboModel.userSelect(1);
-    EXPECT_TRUE(form.SaveConfirmed);
-    EXPECT_EQ(help(kClientPage), before);
-}
+// Unchecking the sky unchecks and disables the sun and portal boxes first (their
+// reactions run when they were checked), then shows its own help.
+TEST_F(FormFixture, SkyRuleRunsTheBoxReactionsBeforeItsOwnHelp) {
+    const std::string sun(helpOf("rdrawsun").description);
+    const std::string portals(helpOf("rnoportals").description);
+    const std::string sky(helpOf("rfastsky").description);
+    struct Case {
+        bool sun, portals;
+        std::vector<std::string> descriptions;
+    };
+    for (const Case& c : {Case{true, true, {sun, portals, sky}}, Case{false, true, {portals, sky}},
+                          Case{false, false, {sky}}}) {
+        SCOPED_TRACE(testing::Message() << "sun " << c.sun << ", portals " << c.portals);
+        form.rfastsky.setChecked(true);  // enables the boxes and leaves them unchecked
+        EXPECT_TRUE(form.rdrawsun.enabled());
+        EXPECT_TRUE(form.rnoportals.enabled());
+        EXPECT_FALSE(form.rdrawsun.checked());
+        EXPECT_FALSE(form.rnoportals.checked());
+        form.rdrawsun.setChecked(c.sun);
+        form.rnoportals.setChecked(c.portals);
+        form.UpdateHelpPanel(kRendererPage, "before", "");
+        auto& descriptions = record(form.LblDescriptRenderer);
 
-TEST_F(FormFixture, PlayerNameOnlyClearsSaveConfirmed) {
-    form.SaveConfirmed = true;
-    auto before = help(kClientPage);
-    form.PlayerName.setText("Sarge");
-    EXPECT_FALSE(form.SaveConfirmed);
-    EXPECT_EQ(help(kClientPage), before);
-}
+        form.rfastsky.setChecked(false);
 
-TEST_F(FormFixture, UncheckingTheSkyRunsTheBoxReactionsFirstThenItsOwnHelp) {
-    form.rfastsky.setChecked(true);
-    form.rdrawsun.setChecked(true);
-    form.rnoportals.setChecked(true);
-    auto& descriptions = record(form.LblDescriptRenderer);
-
-    form.rfastsky.setChecked(false);
-
-    EXPECT_FALSE(form.rdrawsun.checked());
-    EXPECT_FALSE(form.rdrawsun.enabled());
-    EXPECT_FALSE(form.rnoportals.checked());
-    EXPECT_FALSE(form.rnoportals.enabled());
-    EXPECT_EQ(descriptions,
-              (std::vector<std::string>{std::string(helpOf("rdrawsun").description),
-                                        std::string(helpOf("rnoportals").description),
-                                        std::string(helpOf("rfastsky").description)}));
-    EXPECT_EQ(help(kRendererPage).second, helpOf("rfastsky").cvarLine);
-}
-
-TEST_F(FormFixture, CheckingTheSkyEnablesTheBoxesAndKeepsThemUnchecked) {
-    form.rfastsky.setChecked(true);
-    EXPECT_TRUE(form.rdrawsun.enabled());
-    EXPECT_TRUE(form.rnoportals.enabled());
-    EXPECT_FALSE(form.rdrawsun.checked());
-    EXPECT_FALSE(form.rnoportals.checked());
-}
-
-TEST_F(FormFixture, UncheckingTheSkyWithBoxesUncheckedRunsNoOtherReaction) {
-    form.rfastsky.setChecked(true);
-    form.UpdateHelpPanel(kRendererPage, "before", "");
-    auto& descriptions = record(form.LblDescriptRenderer);
-    form.rfastsky.setChecked(false);
-    EXPECT_EQ(descriptions, std::vector<std::string>{std::string(helpOf("rfastsky").description)});
+        EXPECT_EQ(descriptions, c.descriptions);
+        EXPECT_EQ(help(kRendererPage).second, helpOf("rfastsky").cvarLine);
+        EXPECT_FALSE(form.rdrawsun.checked());
+        EXPECT_FALSE(form.rdrawsun.enabled());
+        EXPECT_FALSE(form.rnoportals.checked());
+        EXPECT_FALSE(form.rnoportals.enabled());
+    }
 }
 
 TEST_F(FormFixture, FlareRuleFollowsTheBoxAndKeepsTheSize) {
@@ -119,52 +124,38 @@ TEST_F(FormFixture, FlareRuleFollowsTheBoxAndKeepsTheSize) {
     EXPECT_EQ(form.FlareSizeCombo.itemIndex(), 130);
 }
 
-TEST_F(FormFixture, UncheckingPredictionWarnsOnceCheckingAgainDoesNot) {
+// The warning comes while the help still shows what it showed, and only when
+// the box is unchecked; it does not undo the change.
+TEST_F(FormFixture, UncheckingPredictionWarnsBeforeTheHelp) {
     form.PlayerPredict.setChecked(true);
     EXPECT_TRUE(sp.messages.shown.empty());
-    form.PlayerPredict.setChecked(false);
-    ASSERT_EQ(sp.messages.shown.size(), 1u);
-    EXPECT_EQ(sp.messages.shown[0].text,
-              "It is not advised to disabled client-side player prediction.");
-    EXPECT_EQ(sp.messages.shown[0].kind, MessageKind::Warning);
-    EXPECT_EQ(sp.messages.shown[0].caption, "Warning");
-    EXPECT_FALSE(form.PlayerPredict.checked());  // the box does not undo the change
-    form.PlayerPredict.setChecked(true);
-    EXPECT_EQ(sp.messages.shown.size(), 1u);
-}
-
-TEST_F(FormFixture, PredictionWarningComesBeforeTheHelp) {
-    form.PlayerPredict.setChecked(true);
     form.UpdateHelpPanel(kNetworkPage, "before", "");
     std::string helpWhileWarning;
     sp.messages.onShow = [&](const Message&) { helpWhileWarning = form.LblNetDescript.caption(); };
     form.PlayerPredict.setChecked(false);
+    EXPECT_EQ(sp.messages.shown,
+              test::Boxes{test::warningBox(
+                  "It is not advised to disabled client-side player prediction.")});
     EXPECT_EQ(helpWhileWarning, "before");
     EXPECT_EQ(form.LblNetDescript.caption(), helpOf("PlayerPredict").description);
+    EXPECT_FALSE(form.PlayerPredict.checked());
+    form.PlayerPredict.setChecked(true);
+    EXPECT_EQ(sp.messages.shown.size(), 1u);
 }
 
-TEST_F(FormFixture, UncheckingTheLightmapKeepsTheHelpButClearsSaveConfirmed) {
-    form.rlightmap.setChecked(true);
-    form.UpdateHelpPanel(kRendererPage, "before", "line");
-    form.SaveConfirmed = true;
-    form.rlightmap.setChecked(false);
-    EXPECT_EQ(help(kRendererPage), std::make_pair(std::string("before"), std::string("line")));
-    EXPECT_FALSE(form.SaveConfirmed);
-}
-
-TEST_F(FormFixture, CurveDetailLabelFollowsTheSlider) {
-    form.rsubdivisions.setPosition(1);
-    EXPECT_EQ(form.LblCurves.caption(), "Curve Detail: 1");
-    form.rsubdivisions.setPosition(2000);
-    EXPECT_EQ(form.LblCurves.caption(), "Curve Detail: 999");
-}
-
-TEST_F(FormFixture, ClickingACheckedRadioButtonRunsNothing) {
-    form.SaveConfirmed = true;
-    auto before = help(kClientPage);
-    form.netgraph.setChecked(true);
-    EXPECT_TRUE(form.SaveConfirmed);
-    EXPECT_EQ(help(kClientPage), before);
+// Slider labels show the position after clamping.
+TEST_F(FormFixture, SliderLabelsShowTheirPositions) {
+    const std::tuple<Slider*, int, Label*, const char*> cases[] = {
+        {&form.rsubdivisions, 1, &form.LblCurves, "Curve Detail: 1"},
+        {&form.rsubdivisions, 2000, &form.LblCurves, "Curve Detail: 999"},
+        {&form.OuterWidth, 150, &form.LblOuterWidth, "Outer Trail Width: 150"},
+        {&form.InnerWidth, 0, &form.LblInnerWidth, "Inner Trail Width: 1"},
+        {&form.Distance, 5, &form.LblDistance, "Distance Between Coils: 5"},
+    };
+    for (const auto& [slider, position, label, caption] : cases) {
+        slider->setPosition(position);
+        EXPECT_EQ(label->caption(), caption);
+    }
 }
 
 TEST_F(FormFixture, CheckingVertexLightUnchecksLightmapAndRunsOnlyItsOwnReaction) {
@@ -173,16 +164,6 @@ TEST_F(FormFixture, CheckingVertexLightUnchecksLightmapAndRunsOnlyItsOwnReaction
     EXPECT_FALSE(form.rlightmaplighting.checked());
     EXPECT_EQ(descriptions,
               std::vector<std::string>{std::string(helpOf("rvertexlight").description)});
-}
-
-TEST_F(FormFixture, SliderLabelsShowTheirPositions) {
-    form.OuterWidth.setPosition(150);
-    EXPECT_EQ(form.LblOuterWidth.caption(), "Outer Trail Width: 150");
-    form.InnerWidth.setPosition(0);
-    EXPECT_EQ(form.LblInnerWidth.caption(), "Inner Trail Width: 1");
-    form.Distance.setPosition(5);
-    EXPECT_EQ(form.LblDistance.caption(), "Distance Between Coils: 5");
-    EXPECT_EQ(help(kRailPage).first, helpOf("Distance").description);
 }
 
 TEST_F(FormFixture, ExitEndsTheProgramWithoutAQuestion) {

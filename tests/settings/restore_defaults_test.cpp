@@ -6,13 +6,8 @@
 #include "settings/catalogue.h"
 #include "support/form_fixture.h"
 
-namespace brisko {
+namespace brisko::test {
 namespace {
-
-using test::chooseAccelerator;
-using test::FormFixture;
-using test::logReactions;
-using test::snapshot;
 
 const char* const kQuestion =
     "Are you sure you want to discard your settings and restore the defaults?";
@@ -84,28 +79,20 @@ TEST_F(FormFixture, RestoringSetsEveryDefault) {
     EXPECT_EQ(form.LblDistance.caption(), "Distance Between Coils: 64");
 }
 
-TEST_F(FormFixture, TheButtonAsksFirstAndYesClearsSaveConfirmed) {
-    sp.messages.answers = {Answer::Yes};
-    form.SaveConfirmed = true;
-    form.DefaultBtn.click();
-    ASSERT_EQ(sp.messages.shown.size(), 1u);
-    EXPECT_EQ(sp.messages.shown[0].kind, MessageKind::Warning);
-    EXPECT_EQ(sp.messages.shown[0].buttons, Buttons::YesNo);
-    EXPECT_EQ(sp.messages.shown[0].caption, "Warning");
-    EXPECT_EQ(sp.messages.shown[0].text, kQuestion);
-    EXPECT_FALSE(form.SaveConfirmed);
-    EXPECT_EQ(form.TuneCombo.text(), " Default Settings");
-}
-
-TEST_F(FormFixture, TheQuestionIsAskedBeforeAnythingChanges) {
+TEST_F(FormFixture, TheButtonAsksBeforeAnythingChangesAndYesClearsSaveConfirmed) {
     moveAwayFromTheDefaults(form);
+    form.SaveConfirmed = true;
     const std::string before = snapshot(form);
     std::string seen;
     sp.messages.onShow = [&](const Message&) { seen = snapshot(form); };
+    sp.messages.shown.clear();
     sp.messages.answers = {Answer::Yes};
     form.DefaultBtn.click();
+    EXPECT_EQ(sp.messages.shown, Boxes{warningBox(kQuestion, Buttons::YesNo)});
     EXPECT_EQ(seen, before);
     EXPECT_NE(snapshot(form), before);
+    EXPECT_FALSE(form.SaveConfirmed);
+    EXPECT_EQ(form.TuneCombo.text(), " Default Settings");
 }
 
 struct DeclinedTest : FormFixture, ::testing::WithParamInterface<Answer> {};
@@ -117,8 +104,7 @@ TEST_P(DeclinedTest, AnyOtherAnswerChangesNothing) {
     sp.messages.shown.clear();
     sp.messages.answers = {GetParam()};
     form.DefaultBtn.click();
-    ASSERT_EQ(sp.messages.shown.size(), 1u);
-    EXPECT_EQ(sp.messages.shown[0].text, kQuestion);
+    EXPECT_EQ(sp.messages.shown, Boxes{warningBox(kQuestion, Buttons::YesNo)});
     EXPECT_EQ(snapshot(form), before);
     EXPECT_TRUE(form.SaveConfirmed);
 }
@@ -206,4 +192,4 @@ TEST_F(FormFixture, TheRailgunPageEndsWithTheLastSliderThatMoved) {
 }
 
 }  // namespace
-}  // namespace brisko
+}  // namespace brisko::test
