@@ -86,48 +86,38 @@ struct DriveFolders {
     std::string config(char letter) const { return folders.at(letter)->path("q3config.cfg"); }
 };
 
-TEST(FindFileOnDrives, SearchesCThenThePresentDrivesFromDToZ) {
-    DriveFolders d("ABCDFZ");
-    Paths list{"stale"};
-    FindFileOnDrives(d.drives, "Q3CONFIG.CFG", list);
-    EXPECT_EQ(list, (Paths{d.config('C'), d.config('D'), d.config('F'), d.config('Z')}));
-    EXPECT_EQ(d.drives.asked, "CDFZ");  // A: and B: never, nothing beyond Z:
+// A fresh list: drive C: always, then the drives from D: to Z: whose bit is set;
+// never A: or B:, nothing for the bits beyond Z:.
+struct DriveOrderCase {
+    std::uint32_t mask;
+    std::string searched;
+};
+
+void PrintTo(const DriveOrderCase& c, std::ostream* out) {
+    *out << "mask 0x" << std::hex << c.mask;
 }
 
-TEST(FindFileOnDrives, DriveCIsSearchedWithoutItsBit) {
-    DriveFolders d("CD");
-    d.drives.mask = bits("D");
-    Paths list;
-    FindFileOnDrives(d.drives, "q3config.cfg", list);
-    EXPECT_EQ(list, (Paths{d.config('C'), d.config('D')}));
-}
+class DriveOrderTest : public ::testing::TestWithParam<DriveOrderCase> {};
 
-TEST(FindFileOnDrives, BitsBeyondZAreNeverTried) {
-    DriveFolders d("C");
-    d.drives.mask = 0xFC000000u | bits("C");
-    Paths list;
-    FindFileOnDrives(d.drives, "q3config.cfg", list);
-    EXPECT_EQ(d.drives.asked, "C");
-    EXPECT_EQ(list, Paths{d.config('C')});
-}
-
-class DriveEBitTest : public ::testing::TestWithParam<std::string> {};
-
-// Drive E: is searched exactly when its bit is set, whatever the other bits are.
-TEST_P(DriveEBitTest, FollowsItsBitAlone) {
+TEST_P(DriveOrderTest, SearchesCThenThePresentDrivesFromDToZ) {
     DriveFolders d("ABCDEFGZ");
-    d.drives.mask = bits(GetParam());
-    Paths list;
-    FindFileOnDrives(d.drives, "q3config.cfg", list);
-    const bool searched = std::find(list.begin(), list.end(), d.config('E')) != list.end();
-    EXPECT_EQ(searched, GetParam().find('E') != std::string::npos);
-    EXPECT_EQ(std::count(list.begin(), list.end(), d.config('A')), 0);
-    EXPECT_EQ(std::count(list.begin(), list.end(), d.config('B')), 0);
+    d.drives.mask = GetParam().mask;
+    Paths list{"stale"}, expected;
+    FindFileOnDrives(d.drives, "Q3CONFIG.CFG", list);
+    for (char letter : GetParam().searched) expected.push_back(d.config(letter));
+    EXPECT_EQ(list, expected);
+    EXPECT_EQ(d.drives.asked, GetParam().searched);
 }
 
-INSTANTIATE_TEST_SUITE_P(Masks, DriveEBitTest,
-                         ::testing::Values("E", "ABE", "CDEFGZ", "ABCDEFGZ", "", "ABCDFGZ", "D",
-                                           "F"));
+INSTANTIATE_TEST_SUITE_P(
+    Masks, DriveOrderTest,
+    ::testing::Values(DriveOrderCase{bits("ABCDFZ"), "CDFZ"}, DriveOrderCase{bits("D"), "CD"},
+                      DriveOrderCase{bits(""), "C"}, DriveOrderCase{bits("E"), "CE"},
+                      DriveOrderCase{bits("ABE"), "CE"}, DriveOrderCase{bits("F"), "CF"},
+                      DriveOrderCase{bits("ABCDFGZ"), "CDFGZ"},
+                      DriveOrderCase{bits("ABCDEFGZ"), "CDEFGZ"},
+                      DriveOrderCase{bits("CDEFGZ"), "CDEFGZ"},
+                      DriveOrderCase{0xFC000000u | bits("C"), "C"}));
 
 TEST(FindFileOnDrives, ListsEveryMatchOfEveryDriveWithoutSortingOrDeduplicating) {
     DriveFolders d("CD");
