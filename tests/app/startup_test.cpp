@@ -76,6 +76,14 @@ struct StartupTest : ::testing::Test {
             dispatchUserEvent(sp.messages, [&browse] { browse.Button2.click(); });
         };
     }
+    // The config chosen: its path, the name loaded and the accelerator unlocked; or
+    // for an empty path, nothing chosen and the accelerator still locked.
+    void expectChosen(const std::string& path, const std::string& name) {
+        EXPECT_EQ(program->state.currentConfigPath, path);
+        EXPECT_EQ(program->Form1.PlayerName.text(), name);
+        EXPECT_EQ(program->Form1.Accelerator.enabled(), !path.empty());
+        EXPECT_EQ(program->Form1.LblAccelerator.enabled(), !path.empty());
+    }
     std::function<void(Window&)> press(Button TSelectConfig::*button, int item = 0) {
         return [this, button, item](Window&) {
             program->SelectConfig.CfgFilesCombo.userSelect(item);
@@ -100,27 +108,17 @@ TEST_P(ScreenWidthTest, OnlyTheWidthIsTested) {
     home.file(".q3a/baseq3/q3config.cfg", configText("x"));
     sp.screen.screenRect = {0, 0, GetParam().width, GetParam().height};
     Program& p = start();
-    if (GetParam().refused) {
-        ASSERT_EQ(sp.messages.shown.size(), 1u);
-        EXPECT_EQ(sp.messages.shown[0].kind, MessageKind::Warning);
-        EXPECT_EQ(sp.messages.shown[0].buttons, Buttons::Ok);
-        EXPECT_EQ(sp.messages.shown[0].text, kNarrow);
-        EXPECT_TRUE(sp.app.requested);
-        // Nothing else of phase one: no timer, no search, no initialisation, no window.
-        EXPECT_FALSE(p.Form1.Timer1.enabled());
-        EXPECT_TRUE(p.state.configFiles.empty());
-        EXPECT_EQ(p.Form1.GammaCombo.itemIndex(), -1);
-        EXPECT_FALSE(p.Form1.visible());
-        EXPECT_EQ(p.SelectConfig.CfgFilesCombo.count(), 0);
-    } else {
-        EXPECT_TRUE(sp.messages.shown.empty());
-        EXPECT_FALSE(sp.app.requested);
-        EXPECT_TRUE(p.Form1.Timer1.enabled());
-        EXPECT_EQ(p.state.configFiles, Paths{home.path(".q3a/baseq3/q3config.cfg")});
-        EXPECT_EQ(p.Form1.GammaCombo.itemIndex(), 20);
-        EXPECT_TRUE(p.Form1.visible());
-        EXPECT_EQ(p.SelectConfig.CfgFilesCombo.count(), 2);
-    }
+    const bool refused = GetParam().refused;
+    EXPECT_EQ(sp.messages.shown, refused ? test::Boxes{test::warningBox(kNarrow)} : test::Boxes{});
+    EXPECT_EQ(sp.app.requested, refused);
+    // When refused, nothing else of phase one: no timer, no search, no
+    // initialisation, no window.
+    EXPECT_EQ(p.Form1.Timer1.enabled(), !refused);
+    EXPECT_EQ(p.state.configFiles,
+              refused ? Paths{} : Paths{home.path(".q3a/baseq3/q3config.cfg")});
+    EXPECT_EQ(p.Form1.GammaCombo.itemIndex(), refused ? -1 : 20);
+    EXPECT_EQ(p.Form1.visible(), !refused);
+    EXPECT_EQ(p.SelectConfig.CfgFilesCombo.count(), refused ? 0 : 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Widths, ScreenWidthTest,
@@ -153,16 +151,13 @@ TEST_F(StartupTest, ConfigFilesOfEveryDriveInDiscoveryOrderForTheSelectionList) 
 }
 
 TEST_F(StartupTest, SaveAndTestNeedsTheGameOnDriveC) {
-    home.file("Games/Quake III Arena/quake3.exe");
-    EXPECT_TRUE(start().Form1.SaveTestBtn.enabled());
-    EXPECT_EQ(program->state.gameExecutables, Paths{home.path("Games/Quake III Arena/quake3.exe")});
-}
-
-TEST_F(StartupTest, TheGameOnAnotherDriveLeavesSaveAndTestDisabled) {
     TempTree diskD;
     sp.drives.roots['D'] = diskD.dir();
     diskD.file("Games/quake3.exe");
     EXPECT_FALSE(start().Form1.SaveTestBtn.enabled());
+    home.file("Games/Quake III Arena/quake3.exe");
+    EXPECT_TRUE(start().Form1.SaveTestBtn.enabled());
+    EXPECT_EQ(program->state.gameExecutables, Paths{home.path("Games/Quake III Arena/quake3.exe")});
 }
 
 // An error raised while a window is created is shown, and the start-up goes on.
@@ -171,9 +166,8 @@ TEST_F(StartupTest, AnErrorInAWindowsCreationIsShownAndStartUpGoesOn) {
     sp.profile.values["Brisko/TestMap"] = "abc";
     home.file("q3config.cfg", configText("Anarki"));
     Program& p = start();
-    ASSERT_EQ(sp.messages.shown.size(), 1u);
-    EXPECT_EQ(sp.messages.shown[0].caption, "Brisko");
-    EXPECT_EQ(sp.messages.shown[0].text, "'abc' is not a valid integer value.");
+    EXPECT_EQ(sp.messages.shown,
+              test::Boxes{test::errorBox("'abc' is not a valid integer value.")});
     EXPECT_FALSE(sp.app.requested);
     sp.windows.scripts.push_back(press(&TSelectConfig::Button1));
     tick();
@@ -185,11 +179,8 @@ TEST_F(StartupTest, NoConfigAndNoEndsTheProgram) {
     const States initial = snapshot(p.Form1);
     sp.messages.answers = {Answer::No};
     tick();
-    EXPECT_EQ(sp.messages.texts(), (Paths{kQuestion, kNoneFound}));
-    EXPECT_EQ(sp.messages.shown[0].kind, MessageKind::Warning);
-    EXPECT_EQ(sp.messages.shown[0].buttons, Buttons::YesNo);
-    EXPECT_EQ(sp.messages.shown[1].kind, MessageKind::Warning);
-    EXPECT_EQ(sp.messages.shown[1].buttons, Buttons::Ok);
+    EXPECT_EQ(sp.messages.shown, (test::Boxes{test::warningBox(kQuestion, Buttons::YesNo),
+                                              test::warningBox(kNoneFound)}));
     EXPECT_TRUE(sp.app.requested);
     EXPECT_TRUE(sp.windows.modal.empty());
     EXPECT_FALSE(p.Form1.Timer1.enabled());
@@ -206,10 +197,7 @@ TEST_F(StartupTest, NoConfigThenBrowsingToOneLoadsItWithoutTheTunePreset) {
     tick();
     EXPECT_EQ(sp.messages.texts(), Paths{kQuestion});
     EXPECT_EQ(sp.windows.modal, Paths{"BrowseCfg"});
-    EXPECT_EQ(program->state.currentConfigPath, file);
-    EXPECT_EQ(program->Form1.PlayerName.text(), "Doom");
-    EXPECT_TRUE(program->Form1.Accelerator.enabled());
-    EXPECT_TRUE(program->Form1.LblAccelerator.enabled());
+    expectChosen(file, "Doom");
     EXPECT_EQ(program->Form1.LblDescriptRenderer.caption(), kChooseAccelerator);
     EXPECT_EQ(program->Form1.LblCvarRenderer.caption(), "N/A");
     EXPECT_FALSE(sp.app.requested);
@@ -223,8 +211,7 @@ TEST_F(StartupTest, NoConfigThenCancellingTheBrowseDialogEndsTheProgram) {
     tick();
     EXPECT_EQ(sp.messages.texts(), (Paths{kQuestion, kNoneSelected}));
     EXPECT_TRUE(sp.app.requested);
-    EXPECT_EQ(program->state.currentConfigPath, "");
-    EXPECT_FALSE(program->Form1.Accelerator.enabled());
+    expectChosen("", "");
 }
 
 TEST_F(StartupTest, OneConfigChosenWithOk) {
@@ -246,10 +233,7 @@ TEST_F(StartupTest, OneConfigChosenWithOk) {
               std::make_pair(std::string(kChooseAccelerator), std::string("N/A")));
     EXPECT_EQ(sp.windows.modal, Paths{"SelectConfig"});
     EXPECT_TRUE(sp.messages.shown.empty());
-    EXPECT_EQ(program->state.currentConfigPath, file);
-    EXPECT_EQ(form.PlayerName.text(), "Visor^7");
-    EXPECT_TRUE(form.Accelerator.enabled());
-    EXPECT_TRUE(form.LblAccelerator.enabled());
+    expectChosen(file, "Visor^7");
     // " Best Performance" applied; the rest waits for the accelerator.
     EXPECT_NE(reference(true), reference(false));
     EXPECT_EQ(unexpectedChanges(reference(true)), States{});
@@ -281,17 +265,12 @@ TEST_F(StartupTest, TheEscapeEntryOpensTheBrowseDialogWithoutWaiting) {
     TForm1& form = program->Form1;
     EXPECT_EQ(sp.windows.modeless, Paths{"BrowseCfg"});
     EXPECT_TRUE(program->BrowseCfg.visible());
-    EXPECT_EQ(program->state.currentConfigPath, "");
-    EXPECT_FALSE(form.Accelerator.enabled());
-    EXPECT_EQ(form.PlayerName.text(), "");
+    expectChosen("", "");
 
     // The main window is usable meanwhile; the browse dialog's OK completes the start-up.
     form.cgthirdperson.toggle();
     browseOk(other)(program->BrowseCfg);
-    EXPECT_EQ(program->state.currentConfigPath, other);
-    EXPECT_EQ(form.PlayerName.text(), "Other");
-    EXPECT_TRUE(form.Accelerator.enabled());
-    EXPECT_TRUE(form.LblAccelerator.enabled());
+    expectChosen(other, "Other");
     EXPECT_FALSE(program->BrowseCfg.visible());
     EXPECT_TRUE(sp.messages.shown.empty());
     EXPECT_FALSE(sp.app.requested);
@@ -306,13 +285,10 @@ TEST_F(StartupTest, CancelInTheSelectionDialogEndsTheProgram) {
     };
     sp.windows.scripts.push_back(press(&TSelectConfig::Button2));
     tick();
-    EXPECT_EQ(sp.messages.texts(), Paths{kNoneSelected});
-    EXPECT_EQ(sp.messages.shown[0].kind, MessageKind::Warning);
-    EXPECT_EQ(sp.messages.shown[0].caption, "Warning");
+    EXPECT_EQ(sp.messages.shown, test::Boxes{test::warningBox(kNoneSelected)});
     EXPECT_FALSE(visibleDuringWarning);
     EXPECT_TRUE(sp.app.requested);
-    EXPECT_EQ(program->state.currentConfigPath, "");
-    EXPECT_FALSE(program->Form1.Accelerator.enabled());
+    expectChosen("", "");
 }
 
 // Closed by other means than its buttons: nothing chosen, nothing loaded.
@@ -321,10 +297,7 @@ TEST_F(StartupTest, ClosingTheSelectionDialogOtherwiseLeavesTheProgramIdle) {
     start();
     tick();  // no script: the dialog closes without a result
     EXPECT_EQ(sp.windows.modal, Paths{"SelectConfig"});
-    EXPECT_EQ(program->state.currentConfigPath, "");
-    EXPECT_FALSE(program->Form1.Accelerator.enabled());
-    EXPECT_FALSE(program->Form1.LblAccelerator.enabled());
-    EXPECT_EQ(program->Form1.PlayerName.text(), "");
+    expectChosen("", "");
     EXPECT_TRUE(sp.messages.shown.empty());
     EXPECT_FALSE(sp.app.requested);
 }
@@ -340,14 +313,8 @@ TEST_F(StartupTest, AConfigThatCannotBeOpenedShowsTheErrorAndTheProgramGoesOn) {
     program->Form1.PlayerName.setText("Before");
     sp.windows.scripts.push_back(press(&TSelectConfig::Button1));
     tick();
-    ASSERT_EQ(sp.messages.shown.size(), 1u);
-    EXPECT_EQ(sp.messages.shown[0].caption, "Brisko");
-    EXPECT_EQ(sp.messages.shown[0].kind, MessageKind::Error);
-    EXPECT_EQ(sp.messages.shown[0].text, "Cannot open file " + path + ".");
-    EXPECT_EQ(program->Form1.PlayerName.text(), "Before");
-    EXPECT_TRUE(program->Form1.Accelerator.enabled());
-    EXPECT_TRUE(program->Form1.LblAccelerator.enabled());
-    EXPECT_EQ(program->state.currentConfigPath, path);
+    EXPECT_EQ(sp.messages.shown, test::Boxes{test::errorBox("Cannot open file " + path + ".")});
+    expectChosen(path, "Before");
     EXPECT_FALSE(sp.app.requested);
 }
 

@@ -214,10 +214,7 @@ TEST_F(DialogsTest, AFileThatCannotBeOpenedKeepsTheDialogOpen) {
     type(file);
     std::filesystem::remove(file);
     dispatchUserEvent(sp.messages, [&] { browse.Button2.click(); });
-    ASSERT_EQ(sp.messages.shown.size(), 1u);
-    EXPECT_EQ(sp.messages.shown[0].caption, "Brisko");
-    EXPECT_EQ(sp.messages.shown[0].kind, MessageKind::Error);
-    EXPECT_EQ(sp.messages.shown[0].text, "Cannot open file " + file + ".");
+    EXPECT_EQ(sp.messages.shown, test::Boxes{test::errorBox("Cannot open file " + file + ".")});
     EXPECT_TRUE(form.Accelerator.enabled());
     EXPECT_TRUE(form.LblAccelerator.enabled());
     EXPECT_EQ(state.currentConfigPath, file);
@@ -232,8 +229,7 @@ TEST_F(DialogsTest, BrowseCancelWarnsAndEndsTheProgram) {
     bool visibleDuringWarning = true;
     sp.messages.onShow = [&](const Message&) { visibleDuringWarning = browse.visible(); };
     browse.Button3.click();
-    ASSERT_EQ(sp.messages.texts(), std::vector<std::string>{kNoneSelected});
-    EXPECT_EQ(sp.messages.shown[0].kind, MessageKind::Warning);
+    EXPECT_EQ(sp.messages.shown, test::Boxes{test::warningBox(kNoneSelected)});
     EXPECT_FALSE(visibleDuringWarning);
     EXPECT_TRUE(sp.app.requested);
     EXPECT_EQ(browse.modalResult(), ModalResult::Cancel);
