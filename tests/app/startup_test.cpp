@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/form_snapshot.h"
 #include "app/program.h"
 #include "discovery/temp_tree.h"
+#include "support/form_snapshot.h"
 #include "support/scripted_platform.h"
 
 namespace brisko {
@@ -17,7 +17,7 @@ using test::changes;
 using test::snapshot;
 using test::TempTree;
 using Paths = std::vector<std::string>;
-using States = std::map<std::string, std::string>;
+using test::States;
 
 constexpr const char* kQuestion =
     "Brisko could not find any Config files. Do you wish to try and find one yourself?";

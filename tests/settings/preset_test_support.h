@@ -1,15 +1,15 @@
-// Helpers for the preset tests: counting the control reactions that run, a
-// snapshot of every control's state, and choosing an accelerator as the user does.
+// Helpers for the preset tests: counting the control reactions that run, the
+// items of the renderer lists, and choosing an accelerator as the user does.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "settings/form1.h"
+#include "support/form_snapshot.h"
 
 namespace brisko::test {
 
@@ -40,32 +40,6 @@ inline std::shared_ptr<std::vector<std::string>> logReactions(TForm1& form) {
         if (auto* field = dynamic_cast<TextField*>(control)) wrap(field->onChange, field->name());
     }
     return log;
-}
-
-// The state of every control as text, one line per control; with or without the
-// number of times a picture was painted.
-inline std::string snapshot(const TForm1& form, bool repaints = true) {
-    std::ostringstream out;
-    for (const Control* control : form.controls()) {
-        out << control->name() << " enabled=" << control->enabled();
-        if (auto* label = dynamic_cast<const Label*>(control))
-            out << " caption=" << label->caption();
-        if (auto* box = dynamic_cast<const CheckBox*>(control))
-            out << " checked=" << box->checked();
-        if (auto* radio = dynamic_cast<const RadioButton*>(control))
-            out << " checked=" << radio->checked();
-        if (auto* slider = dynamic_cast<const Slider*>(control))
-            out << " position=" << slider->position();
-        if (auto* field = dynamic_cast<const TextField*>(control)) out << " text=" << field->text();
-        if (auto* list = dynamic_cast<const ComboBox*>(control)) {
-            out << " index=" << list->itemIndex() << " items=";
-            for (const std::string& item : list->items()) out << item << '|';
-        }
-        auto* picture = dynamic_cast<const Picture*>(control);
-        if (picture && repaints) out << " repaints=" << picture->repaints();
-        out << '\n';
-    }
-    return out.str();
 }
 
 // Opens the accelerator list and picks the card with this text.

@@ -9,7 +9,6 @@
 namespace brisko::test {
 namespace {
 
-
 enum Preset { kPerformance, kVisual, kBoth };
 const char* const kPresetNames[] = {"BestPerformance", "BestVisualQuality", "BestOfBothWorlds"};
 
@@ -84,7 +83,7 @@ struct PresetTest : FormFixture, ::testing::WithParamInterface<Preset> {};
 TEST_P(PresetTest, AppliedTwiceChangesNothingTheSecondTime) {
     chooseAccelerator(form, "Matrox G400");
     applyPreset(form, GetParam());
-    const std::string before = snapshot(form, false);
+    const States before = snapshot(form, false);
     auto reactions = logReactions(form);
     form.SaveConfirmed = true;
 
@@ -92,7 +91,7 @@ TEST_P(PresetTest, AppliedTwiceChangesNothingTheSecondTime) {
 
     EXPECT_TRUE(reactions->empty());
     EXPECT_TRUE(form.SaveConfirmed);
-    EXPECT_EQ(snapshot(form, false), before);
+    EXPECT_EQ(changes(before, snapshot(form, false)), States{});
     // " Best Visual Quality" paints the railgun picture every time.
     EXPECT_EQ(form.RailPictures.repaints(), GetParam() == kVisual ? 2 : 0);
 }
@@ -219,13 +218,13 @@ TEST_F(FormFixture, PickingATunePresetAppliesIt) {
 
 TEST_F(FormFixture, DefaultSettingsOrNoSelectionInTheTuneListAppliesNothing) {
     form.TuneCombo.addItem(" Default Settings");
-    const std::string before = snapshot(form);
+    const States before = snapshot(form);
     auto reactions = logReactions(form);
     form.TuneCombo.userSelect(3);
     form.TuneCombo.userSelect(-1);
     EXPECT_TRUE(reactions->empty());
     form.TuneCombo.setItemIndex(0);
-    EXPECT_EQ(snapshot(form), before);
+    EXPECT_EQ(changes(before, snapshot(form)), States{});
 }
 
 TEST_F(FormFixture, OpeningTheTuneListLeavesThePresetItemsWithoutApplyingOne) {

@@ -9,7 +9,8 @@
 
 namespace brisko::test {
 
-inline std::string stateOf(const Control& control) {
+// With `repaints`, a picture's state counts the times it was painted.
+inline std::string stateOf(const Control& control, bool repaints = true) {
     std::string s = std::string(control.enabled() ? "enabled" : "disabled") +
                     (control.visible() ? "" : " hidden");
     if (auto* box = dynamic_cast<const CheckBox*>(&control))
@@ -20,7 +21,10 @@ inline std::string stateOf(const Control& control) {
         s += " at " + std::to_string(slider->position());
     if (auto* field = dynamic_cast<const TextField*>(&control)) s += " '" + field->text() + "'";
     if (auto* label = dynamic_cast<const Label*>(&control)) s += " '" + label->caption() + "'";
-    if (auto* picture = dynamic_cast<const Picture*>(&control)) s += " " + picture->image();
+    if (auto* picture = dynamic_cast<const Picture*>(&control)) {
+        s += " " + picture->image();
+        if (repaints) s += " painted " + std::to_string(picture->repaints());
+    }
     if (auto* tree = dynamic_cast<const TreeView*>(&control))
         s += " node " + std::to_string(tree->selected());
     if (auto* stack = dynamic_cast<const PageStack*>(&control))
@@ -32,16 +36,18 @@ inline std::string stateOf(const Control& control) {
     return s;
 }
 
-inline std::map<std::string, std::string> snapshot(const TForm1& form) {
-    std::map<std::string, std::string> states;
-    for (const Control* control : form.controls()) states[control->name()] = stateOf(*control);
+using States = std::map<std::string, std::string>;  // control name -> state
+
+inline States snapshot(const TForm1& form, bool repaints = true) {
+    States states;
+    for (const Control* control : form.controls())
+        states[control->name()] = stateOf(*control, repaints);
     return states;
 }
 
 // The controls whose state differs between two snapshots.
-inline std::map<std::string, std::string> changes(const std::map<std::string, std::string>& before,
-                                                  const std::map<std::string, std::string>& after) {
-    std::map<std::string, std::string> changed;
+inline States changes(const States& before, const States& after) {
+    States changed;
     for (const auto& [name, state] : after)
         if (before.at(name) != state) changed[name] = before.at(name) + "  ->  " + state;
     return changed;
