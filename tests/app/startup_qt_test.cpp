@@ -16,8 +16,8 @@
 
 #include "app/program.h"
 #include "app/qt_windows.h"
-#include "discovery/temp_tree.h"
 #include "support/scripted_platform.h"
+#include "support/temp_tree.h"
 
 namespace brisko {
 namespace {

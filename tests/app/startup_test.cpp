@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "app/program.h"
-#include "discovery/temp_tree.h"
 #include "support/form_snapshot.h"
 #include "support/scripted_platform.h"
+#include "support/temp_tree.h"
 
 namespace brisko {
 namespace {

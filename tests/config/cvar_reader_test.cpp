@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "discovery/temp_tree.h"
 #include "support/form_fixture.h"
+#include "support/temp_tree.h"
 
 namespace brisko {
 namespace {

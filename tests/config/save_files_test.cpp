@@ -37,7 +37,7 @@ struct SaveFiles : WriterFixture {
     // Saves as the user "nobody", with the config given these permission bits.
     std::string saveAsNobody(mode_t configMode) {
         return saveInChild([this, configMode] {
-            ::chmod(folder.path().c_str(), 0777);
+            ::chmod(folder.root().c_str(), 0777);
             ::chmod(config.c_str(), configMode);
             if (!becomeNobody()) ::_exit(2);
         });
@@ -91,8 +91,8 @@ TEST_F(SaveFiles, PermissionBitsAreKept) {
 }
 
 TEST_F(SaveFiles, LinkedConfigIsRewrittenAtItsTarget) {
-    TempFolder elsewhere;
-    const std::string target = elsewhere / "real.cfg";
+    TempTree elsewhere;
+    const std::string target = elsewhere.path("real.cfg");
     writeBytes(target, kOld);
     fs::create_symlink(target, config);
     state.currentConfigPath = config;
@@ -108,7 +108,7 @@ TEST_F(SaveFiles, LinkedConfigIsRewrittenAtItsTarget) {
 }
 
 TEST_F(SaveFiles, MissingConfigCannotBeOpened) {
-    state.currentConfigPath = folder / "q3config.cfg";
+    state.currentConfigPath = folder.path("q3config.cfg");
     form.ConfigModified = false;
     save();
     EXPECT_EQ(sp.messages.shown, Boxes{errorBox("Cannot open file " + config + ".")});
@@ -129,9 +129,9 @@ TEST_F(SaveFiles, UnwritableFolderLeavesTheConfigAsItWas) {
     useConfig(kOld);
     form.SaveConfirmed = false;
     sp.messages.answers = {Answer::Yes};
-    if (!setImmutable(folder.path(), true)) GTEST_SKIP() << "cannot make a folder immutable here";
+    if (!setImmutable(folder.root(), true)) GTEST_SKIP() << "cannot make a folder immutable here";
     save();
-    setImmutable(folder.path(), false);
+    setImmutable(folder.root(), false);
     EXPECT_EQ(boxes().back(), "Cannot create file " + config + ".");
     EXPECT_TRUE(form.SaveConfirmed);
     EXPECT_TRUE(form.ConfigModified);
@@ -149,14 +149,14 @@ TEST_F(SaveFiles, ReadOnlyConfigIsLeftAsItWas) {
 TEST_F(SaveFiles, BackupThatCannotBeMadeChangesNothingElse) {
     // The config's own folder cannot take the backup; its target's folder could
     // take the new file.
-    TempFolder elsewhere;
-    const std::string target = elsewhere / "real.cfg";
+    TempTree elsewhere;
+    const std::string target = elsewhere.path("real.cfg");
     writeBytes(target, kOld);
     fs::create_symlink(target, config);
     state.currentConfigPath = config;
-    if (!setImmutable(folder.path(), true)) GTEST_SKIP() << "cannot make a folder immutable here";
+    if (!setImmutable(folder.root(), true)) GTEST_SKIP() << "cannot make a folder immutable here";
     save();
-    setImmutable(folder.path(), false);
+    setImmutable(folder.root(), false);
     EXPECT_EQ(boxes(), std::vector<std::string>{"Cannot create file " + backup() + "."});
     EXPECT_EQ(readBytes(target), kOld);
     EXPECT_EQ(elsewhere.entries(), names({"real.cfg"}));

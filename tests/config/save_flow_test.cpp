@@ -194,7 +194,7 @@ TEST_P(ListWithoutSelection, IsRefusedBeforeTheFileIsRead) {
     list->setItemIndex(-1);
     form.PlayerName.setText("");
     form.Pages.bringToFront(form.NetworkOptions);
-    state.currentConfigPath = folder / "missing.cfg";  // reading it would fail
+    state.currentConfigPath = folder.path("missing.cfg");  // reading it would fail
     form.SaveConfirmed = true;
     form.ConfigModified = false;
 

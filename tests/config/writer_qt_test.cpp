@@ -45,7 +45,7 @@ TEST_F(WriterQt, EnterInTheWindowSaves) {
 }
 
 TEST_F(WriterQt, ErrorOfAClickIsShownInTheBriskoBox) {
-    state.currentConfigPath = folder / "gone.cfg";
+    state.currentConfigPath = folder.path("gone.cfg");
     QTest::mouseClick(qobject_cast<QPushButton*>(view.widget("SaveBtn")), Qt::LeftButton);
     EXPECT_EQ(sp.messages.shown,
               Boxes{errorBox("Cannot open file " + state.currentConfigPath + ".")});

@@ -1,13 +1,9 @@
 #include "writer_support.h"
 
-#include <fcntl.h>
 #include <grp.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -17,29 +13,6 @@
 namespace brisko::test {
 
 namespace fs = std::filesystem;
-
-TempFolder::TempFolder() {
-    std::string name = (fs::temp_directory_path() / "brisko-writer-XXXXXX").string();
-    if (!::mkdtemp(name.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = name;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code error;
-    setImmutable(path_, false);
-    for (auto it = fs::recursive_directory_iterator(path_, error);
-         it != fs::recursive_directory_iterator(); it.increment(error))
-        if (!it->is_symlink()) setImmutable(it->path().string(), false);
-    fs::remove_all(path_, error);
-}
-
-std::vector<std::string> TempFolder::entries() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(path_))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 std::string readBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -58,19 +31,6 @@ std::string goldenFile(const std::string& name) {
     const std::string path = std::string(BRISKO_SOURCE_DIR) + "/tests/config/golden/" + name;
     if (!fs::is_regular_file(path)) throw std::runtime_error("missing golden file " + path);
     return readBytes(path);
-}
-
-bool setImmutable(const std::string& path, bool on) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
-    int flags = 0;
-    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (ok) {
-        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    ::close(fd);
-    return ok;
 }
 
 std::string inChild(const std::function<void()>& prepare,
@@ -178,7 +138,7 @@ std::vector<std::string> crlfLines(const std::string& bytes) {
 }
 
 void WriterFixture::useConfig(const std::string& bytes, const std::string& name) {
-    config = folder / name;
+    config = folder.path(name);
     writeBytes(config, bytes);
     state.currentConfigPath = config;
 }

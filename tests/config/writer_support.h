@@ -8,33 +8,13 @@
 #include <vector>
 
 #include "support/form_fixture.h"
+#include "support/temp_tree.h"
 
 namespace brisko::test {
-
-// A fresh folder under the system's temporary folder, removed with everything in
-// it (immutable flags cleared first).
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::string& path() const { return path_; }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-    // Names in the folder, sorted.
-    std::vector<std::string> entries() const;
-
-  private:
-    std::string path_;
-};
 
 std::string readBytes(const std::string& path);
 void writeBytes(const std::string& path, const std::string& bytes);
 std::string goldenFile(const std::string& name);  // bytes of tests/config/golden/<name>
-
-// Sets or clears the immutable flag (chattr +i); false where the file system or
-// the user does not allow it.
-bool setImmutable(const std::string& path, bool on);
 
 // Runs `body` in a child process (after `prepare` there) and returns what it
 // returned; "child failed" when it did not end normally.
@@ -59,14 +39,14 @@ std::vector<std::string> crlfLines(const std::string& bytes);
 
 // A main window whose current config is a real file in a temporary folder.
 struct WriterFixture : FormFixture {
-    TempFolder folder;
-    std::string config = folder / "q3config.cfg";
+    TempTree folder;
+    std::string config = folder.path("q3config.cfg");
 
     void useConfig(const std::string& bytes, const std::string& name = "q3config.cfg");
     // Clicks SaveBtn as the user does; an unhandled error becomes its error box.
     void save();
     std::vector<std::string> boxes() const { return sp.messages.texts(); }
-    std::string backup() const { return folder / "Tamblin.backup"; }
+    std::string backup() const { return folder.path("Tamblin.backup"); }
 };
 
 }  // namespace brisko::test

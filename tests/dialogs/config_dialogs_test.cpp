@@ -5,8 +5,8 @@
 
 #include "dialogs/browse_cfg.h"
 #include "dialogs/select_config.h"
-#include "discovery/temp_tree.h"
 #include "support/form_fixture.h"
+#include "support/temp_tree.h"
 
 namespace brisko {
 namespace {

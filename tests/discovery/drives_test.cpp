@@ -5,7 +5,7 @@
 
 #include <fstream>
 
-#include "temp_tree.h"
+#include "support/temp_tree.h"
 
 namespace brisko::posix {
 namespace {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/scripted_platform.h"
-#include "temp_tree.h"
+#include "support/temp_tree.h"
 
 namespace brisko {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "temp_tree.h"
+#include "support/temp_tree.h"
 
 namespace brisko {
 namespace {

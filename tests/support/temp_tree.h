@@ -1,12 +1,16 @@
-// A temporary folder for tests that walk real directory trees, removed afterwards
-// (permissions restored first so that read-only folders go too).
+// A temporary folder for tests on real files and directory trees, removed
+// afterwards with everything in it (permissions restored and immutable flags
+// cleared first so that locked folders go too).
 #pragma once
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +18,21 @@
 #include <vector>
 
 namespace brisko::test {
+
+// Sets or clears the immutable flag (chattr +i); false where the file system or
+// the user does not allow it.
+inline bool setImmutable(const std::string& path, bool on) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return ok;
+}
 
 class TempTree {
   public:
@@ -24,10 +43,13 @@ class TempTree {
     }
     ~TempTree() {
         std::error_code ignored;
+        setImmutable(root_, false);
         for (auto it = std::filesystem::recursive_directory_iterator(root_, ignored);
-             it != std::filesystem::recursive_directory_iterator(); it.increment(ignored))
-            if (it->is_directory(ignored) && !it->is_symlink(ignored))
-                ::chmod(it->path().c_str(), 0755);
+             it != std::filesystem::recursive_directory_iterator(); it.increment(ignored)) {
+            if (it->is_symlink(ignored)) continue;
+            setImmutable(it->path().string(), false);
+            if (it->is_directory(ignored)) ::chmod(it->path().c_str(), 0755);
+        }
         std::filesystem::remove_all(root_, ignored);
     }
     TempTree(const TempTree&) = delete;
@@ -38,6 +60,14 @@ class TempTree {
     // The root folder with its trailing '/', as the walk writes it.
     std::string dir() const { return root_ + "/"; }
     std::string path(const std::string& relative) const { return root_ + "/" + relative; }
+    // The names in the root folder, sorted.
+    std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(root_))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
     // Makes a file (and the folders above it); returns its full path.
     std::string file(const std::string& relative, const std::string& content = "") const {
