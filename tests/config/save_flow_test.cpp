@@ -37,26 +37,34 @@ struct SaveFlow : WriterFixture {
     }
 };
 
-TEST_F(SaveFlow, EmptyNameAndYesWritesPlayer) {
-    sp.messages.answers = {Answer::Yes, Answer::Yes};
+// The empty-name question comes before the confirmation: Yes writes "Player";
+// No brings the field to the front and writes the empty name.
+struct EmptyNameCase {
+    Answer answer;
+    const char* written;
+    Page TForm1::*page;
+    int focused;
+};
+
+class EmptyName : public SaveFlow, public ::testing::WithParamInterface<EmptyNameCase> {};
+
+TEST_P(EmptyName, IsAskedBeforeTheConfirmation) {
+    sp.messages.answers = {GetParam().answer, Answer::Yes};
     save();
     EXPECT_EQ(sp.messages.shown,
               (Boxes{confirmationBox(kEmptyName), confirmationBox(confirmation())}));
-    EXPECT_EQ(form.PlayerName.text(), "Player");
-    EXPECT_EQ(writtenName(), "Player");
-    EXPECT_EQ(nameFocused, 0);
-}
-
-TEST_F(SaveFlow, EmptyNameAndNoShowsTheFieldThenWritesTheEmptyName) {
-    sp.messages.answers = {Answer::No, Answer::Yes};
-    save();
-    EXPECT_EQ(boxes(), (std::vector<std::string>{kEmptyName, confirmation()}));
-    EXPECT_EQ(form.Pages.front(), &form.ClientSettings);
-    EXPECT_EQ(nameFocused, 1);
-    EXPECT_NE(crlfLines(readBytes(config)), std::vector<std::string>{});
-    EXPECT_EQ(writtenName(), "");
+    EXPECT_EQ(form.PlayerName.text(), GetParam().written);
+    EXPECT_EQ(writtenName(), GetParam().written);
+    EXPECT_EQ(form.Pages.front(), &(form.*GetParam().page));
+    EXPECT_EQ(nameFocused, GetParam().focused);
     EXPECT_TRUE(form.ConfigModified);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, EmptyName,
+    ::testing::Values(EmptyNameCase{Answer::Yes, "Player", &TForm1::RendererOptions, 0},
+                      EmptyNameCase{Answer::No, "", &TForm1::ClientSettings, 1}),
+    [](const auto& info) { return info.param.answer == Answer::Yes ? "Yes" : "No"; });
 
 TEST_F(SaveFlow, NoToTheConfirmationTouchesNothing) {
     form.PlayerName.setText("Tester");
