@@ -64,8 +64,7 @@ struct FitCase {
 };
 
 TEST_F(FormFixture, FitWindowCentresAWindowOnTheRightEdgeOnly) {
-    sp.screen.screenRect = {0, 0, 1024, 768};
-    sp.screen.desktopRect = {0, 0, 1024, 740};
+    ASSERT_EQ(sp.screen.screenRect.width, 1024);
     for (FitCase c : {FitCase{324, (1024 - 700) / 2}, FitCase{100, 100}}) {
         form.moveTo(c.left, 10);
         form.FormClick();
