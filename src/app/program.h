@@ -16,7 +16,6 @@ namespace brisko {
 class Program {
   public:
     static constexpr const char* kTitle = "Brisko";
-    static constexpr int kMinimumScreenWidth = 800;
 
     explicit Program(Platform& platform);
     Program(const Program&) = delete;

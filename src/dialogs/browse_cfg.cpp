@@ -14,7 +14,7 @@ void CancelConfigChoice(Window& dialog, Platform& platform) {
 
 TBrowseCfg::TBrowseCfg(TForm1& mainWindow)
     : Window("BrowseCfg", "Browse", 403, 108), form_(mainWindow) {
-    controls_ = {&Image1, &Label1, &Label2, &Edit1, &Button1, &Button2, &Button3};
+    own({&Image1, &Label1, &Label2, &Edit1, &Button1, &Button2, &Button3});
     Image1.setImage("icon");
     Label1.setCaption(
         "Please specify the path to the config file you want to modify by clicking the Browse "
@@ -35,12 +35,6 @@ TBrowseCfg::TBrowseCfg(TForm1& mainWindow)
     Edit1.onChange = [this] { Edit1Change(); };
     Edit1.onKeyUp = [this] { Edit1KeyUp(); };
     centreOn(mainWindow.platform().screen.desktop());
-}
-
-Control* TBrowseCfg::find(const std::string& name) {
-    for (Control* control : controls_)
-        if (control->name() == name) return control;
-    return nullptr;
 }
 
 void TBrowseCfg::Button1Click() {

@@ -43,15 +43,11 @@ class TBrowseCfg : public Window {
     void Edit1Change();
     void Edit1KeyUp();
 
-    Control* find(const std::string& name);
-    const std::vector<Control*>& controls() const { return controls_; }
-
   private:
     // OK is possible only for the path of an existing file.
     void testPath();
 
     TForm1& form_;
-    std::vector<Control*> controls_;
 };
 
 }  // namespace brisko

@@ -37,6 +37,8 @@ int toInteger(const std::string& text) {
 
 TMapSelect::TMapSelect(Platform& platform)
     : Window("MapSelect", "Select Test Map", 402, 115), platform_(platform) {
+    own({&Image1, &Label2, &Label1, &MapSelectCombo, &Cheats, &Button3, &Button1, &Button2, &Label3,
+         &txtParameters});
     Image1.setImage("icon");
     Label2.setCaption("Please select a map with which you want to test your modified config.");
     Label1.setCaption("Test Map:");
@@ -50,14 +52,6 @@ TMapSelect::TMapSelect(Platform& platform)
     Button1.onClick = [this] { Button1Click(); };
     Button2.onClick = [this] { Button2Click(); };
     Button3.onClick = [this] { Button3Click(); };
-}
-
-Control* TMapSelect::find(const std::string& name) {
-    for (Control* control :
-         std::initializer_list<Control*>{&Image1, &Label2, &Label1, &MapSelectCombo, &Cheats,
-                                         &Button3, &Button1, &Button2, &Label3, &txtParameters})
-        if (control->name() == name) return control;
-    return nullptr;
 }
 
 void TMapSelect::FormCreate() {

@@ -34,8 +34,6 @@ class TMapSelect : public Window {
     void Button2Click();  // Cancel
     void Button3Click();  // More >> / << Less
 
-    Control* find(const std::string& name);
-
   private:
     Platform& platform_;
 };

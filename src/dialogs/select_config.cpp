@@ -4,7 +4,7 @@ namespace brisko {
 
 TSelectConfig::TSelectConfig(TForm1& mainWindow, TBrowseCfg& browseCfg)
     : Window("SelectConfig", "Select Config", 402, 108), form_(mainWindow), browseCfg_(browseCfg) {
-    controls_ = {&Image1, &Label1, &Label2, &CfgFilesCombo, &Button1, &Button2};
+    own({&Image1, &Label1, &Label2, &CfgFilesCombo, &Button1, &Button2});
     Image1.setImage("icon");
     Label1.setCaption("Please select the config file you wish to modify from the drop down list.");
     Label2.setCaption("Config to Modify:");
@@ -15,15 +15,9 @@ TSelectConfig::TSelectConfig(TForm1& mainWindow, TBrowseCfg& browseCfg)
     centreOn(mainWindow.platform().screen.desktop());
 }
 
-Control* TSelectConfig::find(const std::string& name) {
-    for (Control* control : controls_)
-        if (control->name() == name) return control;
-    return nullptr;
-}
-
 void TSelectConfig::FormCreate() {
     Platform& platform = form_.platform();
-    if (platform.screen.screen().width < 800) {
+    if (platform.screen.screen().width < kMinimumScreenWidth) {
         platform.app.requestTermination();
         return;
     }

@@ -30,13 +30,9 @@ class TSelectConfig : public Window {
     void Button1Click();  // OK
     void Button2Click();  // Cancel
 
-    Control* find(const std::string& name);
-    const std::vector<Control*>& controls() const { return controls_; }
-
   private:
     TForm1& form_;
     TBrowseCfg& browseCfg_;
-    std::vector<Control*> controls_;
 };
 
 }  // namespace brisko

@@ -8,6 +8,12 @@ Window::Window(std::string name, std::string caption, int clientWidth, int clien
       width_(clientWidth + kFrameWidth),
       height_(clientHeight + kFrameHeight) {}
 
+Control* Window::find(const std::string& name) const {
+    for (Control* control : controls_)
+        if (control->name() == name) return control;
+    return nullptr;
+}
+
 void Window::setBounds(int left, int top, int width, int height) {
     if (left == left_ && top == top_ && width == width_ && height == height_) return;
     left_ = left;

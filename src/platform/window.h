@@ -3,14 +3,20 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
+#include "platform/controls.h"
 #include "platform/platform.h"
 
 namespace brisko {
 
 enum class ModalResult { None, Ok, Cancel };
 enum class WindowState { Normal, Minimized, Maximized };
+
+// Narrower screens are refused at start-up.
+constexpr int kMinimumScreenWidth = 800;
 
 class Window {
   public:
@@ -51,6 +57,14 @@ class Window {
 
     std::function<void()> onViewSync;
 
+    // The window's named controls, for the binding and for tests.
+    Control* find(const std::string& name) const;
+    const std::vector<Control*>& controls() const { return controls_; }
+
+  protected:
+    // Registers the window's controls, in their order in the window.
+    void own(std::initializer_list<Control*> controls) { controls_.assign(controls); }
+
   private:
     void changed() const {
         if (onViewSync) onViewSync();
@@ -61,6 +75,7 @@ class Window {
     WindowState state_ = WindowState::Normal;
     bool visible_ = false;
     ModalResult modalResult_ = ModalResult::None;
+    std::vector<Control*> controls_;
 };
 
 // Showing windows: modal (waits for the window to close) or without waiting.

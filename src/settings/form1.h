@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -261,10 +260,6 @@ class TForm1 : public Window {
     std::function<void()> showTestMapDialog;
     void SaveTestBtnClick();
 
-    // All named controls, for tests and the binding.
-    Control* find(const std::string& name) const;
-    const std::vector<Control*>& controls() const { return controls_; }
-
   private:
     void buildDesign();
     void wireReactions();
@@ -276,8 +271,6 @@ class TForm1 : public Window {
 
     Platform& platform_;
     ProgramState& state_;
-    std::vector<Control*> controls_;
-    std::map<std::string, Control*, std::less<>> byName_;
 };
 
 }  // namespace brisko
