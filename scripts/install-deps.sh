@@ -2,7 +2,8 @@
 # Installs what Brisko needs to build, run and test on Debian 12.
 set -euo pipefail
 packages=(
-    cmake g++ make pkg-config
+    cmake g++ make pkg-config git
+    clang-format            # the layout check of the sources
     qt6-base-dev            # Qt 6 Widgets (pulls moc/uic/rcc and the offscreen/xcb plugins)
     libgtest-dev            # GoogleTest
     libbenchmark-dev        # Google Benchmark

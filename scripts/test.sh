@@ -7,6 +7,9 @@ bash scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
+# The sources as the repository's .clang-format lays them out.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DBRISKO_WERROR=ON -DBRISKO_BENCH=ON
 cmake --build build-test -j"$jobs"
 ctest --test-dir build-test --output-on-failure -j"$jobs"

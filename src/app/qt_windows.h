@@ -6,11 +6,11 @@
 #include <memory>
 
 #include "app/program.h"
-#include "platform/qt/browse_cfg_view.h"
-#include "platform/qt/form1_view.h"
-#include "platform/qt/map_select_view.h"
+#include "app/views/browse_cfg_view.h"
+#include "app/views/form1_view.h"
+#include "app/views/map_select_view.h"
+#include "app/views/select_config_view.h"
 #include "platform/qt/qt_platform.h"
-#include "platform/qt/select_config_view.h"
 
 namespace brisko {
 

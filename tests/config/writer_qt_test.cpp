@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "platform/qt/form1_view.h"
+#include "app/views/form1_view.h"
 #include "writer_support.h"
 
 namespace brisko::test {

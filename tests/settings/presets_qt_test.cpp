@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "platform/qt/form1_view.h"
+#include "app/views/form1_view.h"
 #include "settings/form1.h"
 #include "support/scripted_platform.h"
 

@@ -1,4 +1,4 @@
-#include "platform/qt/map_select_view.h"
+#include "app/views/map_select_view.h"
 
 namespace brisko::qt {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/browse_cfg_view.h"
+#include "app/views/browse_cfg_view.h"
 
 namespace brisko::qt {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/select_config_view.h"
+#include "app/views/select_config_view.h"
 
 namespace brisko::qt {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/form1_view.h"
+#include "app/views/form1_view.h"
 
 #include <QLabel>
 #include <QTreeWidget>
