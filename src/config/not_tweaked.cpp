@@ -77,6 +77,11 @@ constexpr std::size_t kFirstExamined = 2;
 // The first five characters (normally "seta ") are not examined.
 constexpr std::size_t kNameColumn = 5;
 
+// A key binding: carried in the bind block, and only there.
+bool isBindLine(std::string_view line) {
+    return line.starts_with("bind");
+}
+
 bool passesNotTweakedTest(std::string_view line, std::string_view name) {
     const std::string_view part =
         line.size() > kNameColumn ? line.substr(kNameColumn, name.size()) : std::string_view();
@@ -91,7 +96,7 @@ std::span<const char* const> notTweakedNames() {
 
 void CopyBindLines(const Lines& oldLines, Lines& out) {
     for (std::size_t i = kFirstExamined; i < oldLines.size(); ++i)
-        if (oldLines[i].starts_with("bind")) out.push_back(oldLines[i]);
+        if (isBindLine(oldLines[i])) out.push_back(oldLines[i]);
 }
 
 bool CopyNotTweakedLine(const std::string& line, const std::string& name, Lines& out) {
@@ -101,9 +106,11 @@ bool CopyNotTweakedLine(const std::string& line, const std::string& name, Lines&
 }
 
 void CopyNotTweakedLines(const Lines& oldLines, Lines& out) {
-    for (std::size_t i = kFirstExamined; i < oldLines.size(); ++i)
+    for (std::size_t i = kFirstExamined; i < oldLines.size(); ++i) {
+        if (isBindLine(oldLines[i])) continue;
         for (const char* name : kNotTweaked)
             if (CopyNotTweakedLine(oldLines[i], name, out)) break;
+    }
 }
 
 }  // namespace brisko

@@ -20,7 +20,8 @@ void CopyBindLines(const Lines& oldLines, Lines& out);
 bool CopyNotTweakedLine(const std::string& line, const std::string& name, Lines& out);
 
 // The old lines from the third on that pass the test for some name, each once,
-// in file order.
+// in file order. A bind line is never one of them, even when it passes the test
+// ("bind sensitivity ..."): it is carried with the bindings only.
 void CopyNotTweakedLines(const Lines& oldLines, Lines& out);
 
 }  // namespace brisko

@@ -1,12 +1,11 @@
 #include "config/text_lines.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 #include "platform/platform.h"
+#include "platform/posix/files.h"
 
 namespace brisko {
 
@@ -25,11 +24,10 @@ Lines splitLines(std::string_view text) {
 }
 
 std::optional<std::string> readFileBytes(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = posix::OpenRegularFile(path);
     if (fd < 0) return std::nullopt;
     std::string text;
-    struct stat info {};
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    bool ok = true;
     char buffer[65536];
     while (ok) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);

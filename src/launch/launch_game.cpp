@@ -1,9 +1,11 @@
 #include "launch/launch_game.h"
 
-#include <fstream>
+#include <unistd.h>
+
 #include <vector>
 
 #include "discovery/find_files.h"
+#include "platform/posix/files.h"
 
 namespace brisko {
 
@@ -16,9 +18,12 @@ bool isWindowsProgram(const std::string& path) {
     for (char& c : ext)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     if (ext != ".exe") return false;
-    std::ifstream file(path, std::ios::binary);
+    const int fd = posix::OpenRegularFile(path);
+    if (fd < 0) return false;
     char magic[2] = {};
-    return file.read(magic, 2) && magic[0] == 'M' && magic[1] == 'Z';
+    const bool windows = ::read(fd, magic, 2) == 2 && magic[0] == 'M' && magic[1] == 'Z';
+    ::close(fd);
+    return windows;
 }
 
 std::string folderOf(const std::string& path) {

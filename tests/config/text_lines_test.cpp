@@ -1,11 +1,13 @@
 #include "config/text_lines.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "platform/platform.h"
+#include "support/temp_tree.h"
 
 namespace brisko {
 namespace {
@@ -40,9 +42,15 @@ TEST(ReadTextFileTest, MissingFileIsCannotOpen) {
     }
 }
 
-TEST(ReadTextFileTest, ADirectoryCannotBeRead) {
-    const auto dir = std::filesystem::temp_directory_path();
-    EXPECT_THROW(readTextFile(dir.string()), AppError);
+// Only regular files are read; anything else is refused at once, never waited on
+// (a FIFO would wait for a writer for ever).
+TEST(ReadTextFileTest, WhatIsNoFileCannotBeOpenedAndIsNeverWaitedOn) {
+    test::TempTree tree;
+    ASSERT_EQ(::mkfifo((tree.root() + "/fifo").c_str(), 0644), 0);
+    std::filesystem::create_symlink(tree.root() + "/fifo", tree.root() + "/q3config.cfg");
+    for (const std::string& path :
+         {tree.root(), tree.root() + "/q3config.cfg", std::string("/dev/zero")})
+        EXPECT_THROW(readTextFile(path), AppError) << path;
 }
 
 TEST(ReadTextFileTest, ReadsBytes) {
