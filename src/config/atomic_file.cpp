@@ -1,17 +1,34 @@
 #include "config/atomic_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
+#include <string_view>
 
 namespace brisko {
 
 namespace {
+
+// Staged files are named ".brisko-" and six letters or digits (mkostemp's).
+constexpr std::string_view kStagedPrefix = ".brisko-";
+constexpr std::size_t kStagedSuffix = 6;
+constexpr std::time_t kStaleAfterSeconds = 60;
+
+bool isStagedName(std::string_view name) {
+    if (!name.starts_with(kStagedPrefix) || name.size() != kStagedPrefix.size() + kStagedSuffix)
+        return false;
+    return std::all_of(name.begin() + kStagedPrefix.size(), name.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
+}
 
 bool writeAll(int fd, const std::string& content) {
     std::size_t done = 0;
@@ -28,7 +45,7 @@ bool writeAll(int fd, const std::string& content) {
 
 std::optional<StagedFile> StagedFile::write(const std::string& folder, const std::string& content,
                                             const FileOwnership& like) {
-    std::string name = folder + ".brisko-XXXXXX";
+    std::string name = folder + std::string(kStagedPrefix) + std::string(kStagedSuffix, 'X');
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     StagedFile staged(name);
@@ -83,6 +100,32 @@ std::optional<std::string> resolvedPath(const std::string& path) {
 bool entryExists(const std::string& path) {
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0 || errno != ENOENT;
+}
+
+bool isRegularFile(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+void RemoveStaleStagedFiles(const std::string& folder) {
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    DIR* listing = ::fdopendir(fd);
+    if (!listing) {
+        ::close(fd);
+        return;
+    }
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(listing)) {
+        struct stat info {};
+        if (!isStagedName(entry->d_name) ||
+            ::fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(info.st_mode) || now - info.st_mtime < kStaleAfterSeconds)
+            continue;
+        ::unlinkat(fd, entry->d_name, 0);
+    }
+    ::closedir(listing);
 }
 
 std::optional<FileOwnership> ownershipOf(const std::string& path) {

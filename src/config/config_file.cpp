@@ -1,5 +1,6 @@
 #include "config/config_file.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "config/atomic_file.h"
@@ -10,17 +11,30 @@ namespace brisko {
 
 namespace {
 
-// Copies the config to the backup, unless something already has that name.
+// Copies the config to the backup, unless the backup exists. Only a regular file
+// (or a link to one) is a backup: anything else of that name (a folder, a FIFO, a
+// dangling link) would leave the config without one, so the save stops.
 void makeBackup(const std::string& config, const std::string& backup, const FileOwnership& like) {
-    if (entryExists(backup)) return;
     const AppError cannotCreate("Cannot create file " + backup);
+    const auto existingBackup = [&] {
+        if (!entryExists(backup)) return false;
+        if (!isRegularFile(backup)) throw cannotCreate;
+        return true;
+    };
+    if (existingBackup()) return;
     const auto content = readFileBytes(config);
     if (!content) throw cannotCreate;
     auto staged = StagedFile::write(folderOf(backup), *content, like);
     if (!staged) throw cannotCreate;
     // Made by someone else in the meantime: that one stays.
-    if (!staged->publishNew(backup) && !entryExists(backup)) throw cannotCreate;
+    if (!staged->publishNew(backup) && !existingBackup()) throw cannotCreate;
     syncFolder(folderOf(backup));
+}
+
+// Whether the user may replace this file. A file without any write permission is
+// read-only for everyone, the superuser included (who passes access()).
+bool writable(const std::string& path, const FileOwnership& like) {
+    return (like.mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && ::access(path.c_str(), W_OK) == 0;
 }
 
 }  // namespace
@@ -35,7 +49,10 @@ void ReplaceConfigFile(const std::string& configPath, const std::string& content
     if (!target) throw cannotCreate;
     const auto like = ownershipOf(*target);
     // A config the user may not write (read-only) is left as it is.
-    if (!like || ::access(target->c_str(), W_OK) != 0) throw cannotCreate;
+    if (!like || !writable(*target, *like)) throw cannotCreate;
+    // What a save killed before its replace left behind, in both folders it writes to.
+    RemoveStaleStagedFiles(folderOf(*target));
+    if (folderOf(configPath) != folderOf(*target)) RemoveStaleStagedFiles(folderOf(configPath));
     auto staged = StagedFile::write(folderOf(*target), content, *like);
     if (!staged) throw cannotCreate;
     makeBackup(*target, BackupPath(configPath), *like);

@@ -6,7 +6,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -139,11 +141,65 @@ TEST_F(SaveFiles, UnwritableFolderLeavesTheConfigAsItWas) {
     EXPECT_EQ(folder.entries(), names({"q3config.cfg"}));  // no backup, no temporary file
 }
 
-TEST_F(SaveFiles, ReadOnlyConfigIsLeftAsItWas) {
+TEST_F(SaveFiles, ReadOnlyConfigIsLeftAsItWasAlsoForTheSuperuser) {
     useConfig(kOld);
+    ::chmod(config.c_str(), 0444);
+    save();  // as this user: in CI the superuser, whom no permission bit stops
+    EXPECT_EQ(boxes(), std::vector<std::string>{"Cannot create file " + config + "."});
+    sp.messages.shown.clear();
     EXPECT_EQ(saveAsNobody(0444), "Cannot create file " + config + ".\n");
     EXPECT_EQ(readBytes(config), kOld);
     EXPECT_EQ(folder.entries(), names({"q3config.cfg"}));
+}
+
+// Only a regular file (or a link to one), even an empty one, is the backup; any
+// other entry of that name stops the save before the config is touched.
+TEST_F(SaveFiles, BackupNameTakenByWhatIsNoFileStopsTheSave) {
+    const std::string file = folder.path("file");
+    struct Case {
+        const char* kind;
+        std::function<void(const std::string&)> make;
+        bool stops;
+    };
+    const Case cases[] = {
+        {"folder", [](const std::string& p) { fs::create_directory(p); }, true},
+        {"dangling link", [](const std::string& p) { fs::create_symlink("/nonexistent", p); },
+         true},
+        {"link to a folder", [](const std::string& p) { fs::create_directory_symlink("/", p); },
+         true},
+        {"FIFO", [](const std::string& p) { ::mkfifo(p.c_str(), 0644); }, true},
+        {"empty file", [](const std::string& p) { writeBytes(p, ""); }, false},
+        {"link to a file", [&](const std::string& p) { fs::create_symlink(file, p); }, false},
+    };
+    writeBytes(file, "");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind);
+        useConfig(kOld);
+        c.make(backup());
+        sp.messages.shown.clear();
+        save();
+        const std::vector<std::string> stopped = {"Cannot create file " + backup() + "."};
+        EXPECT_EQ(boxes(), c.stops ? stopped : std::vector<std::string>{});
+        EXPECT_EQ(readBytes(config) == kOld, c.stops);
+        EXPECT_EQ(folder.entries(), names({"Tamblin.backup", "file", "q3config.cfg"}));
+        EXPECT_EQ(readBytes(file), "");
+        fs::remove(backup());
+    }
+}
+
+// A save killed before its replace leaves its staged file; the next save in that
+// folder removes such files once they are a minute old, and nothing else.
+TEST_F(SaveFiles, StaleStagedFilesAreRemovedByTheNextSave) {
+    useConfig(kOld);
+    writeBytes(backup(), kOld);
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(2);
+    for (const char* name : {".brisko-a1B2c3", ".brisko-x", "brisko-a1B2c3", ".brisko-fresh1"}) {
+        writeBytes(folder.path(name), "partial");
+        if (std::string(name) != ".brisko-fresh1") fs::last_write_time(folder.path(name), old);
+    }
+    save();
+    EXPECT_EQ(folder.entries(), names({".brisko-fresh1", ".brisko-x", "Tamblin.backup",
+                                       "brisko-a1B2c3", "q3config.cfg"}));
 }
 
 TEST_F(SaveFiles, BackupThatCannotBeMadeChangesNothingElse) {
