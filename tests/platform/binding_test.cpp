@@ -4,14 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
+#include "platform/qt/qt_platform.h"
 #include "support/scripted_platform.h"
 
 namespace brisko {
@@ -137,6 +142,21 @@ TEST_F(BindingTest, AnErrorInAUserEventShowsTheBriskoBox) {
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption, "Brisko");
     EXPECT_EQ(boxes.shown[0].text, "Cannot open file /x.");
+}
+
+// A path or value that looks like markup is shown as it is written.
+TEST(QtMessageBoxesTest, TextIsShownAsPlainText) {
+    const std::string text = "Cannot open file /home/<b>me</b>/&lt;q3config.cfg.";
+    std::string shown;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        const auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+        shown = label->textFormat() == Qt::PlainText ? label->text().toStdString() : "(markup)";
+        box->buttons().first()->click();
+    });
+    qt::QtMessageBoxes boxes;
+    boxes.show({MessageKind::Error, Buttons::Ok, text, "Brisko"});
+    EXPECT_EQ(shown, text);
 }
 
 TEST_F(BindingTest, TreeSelectionByTheUserRunsTheReaction) {

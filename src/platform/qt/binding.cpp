@@ -157,6 +157,7 @@ void focusHook(Control& control, QWidget* widget) {
 
 QLabel* Binder::label(Label& control, QWidget* parent, QRect rect, bool wordWrap) {
     auto* widget = place(new QLabel(parent), rect);
+    widget->setTextFormat(Qt::PlainText);
     widget->setWordWrap(wordWrap);
     widget->setAlignment(Qt::AlignLeft | (wordWrap ? Qt::AlignTop : Qt::AlignVCenter));
     QPointer<QLabel> w(widget);

@@ -20,6 +20,8 @@ namespace brisko::qt {
 Answer QtMessageBoxes::show(const Message& message) {
     QMessageBox box;
     box.setWindowTitle(fromBytes(message.caption));
+    // Texts hold paths and values from files: never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(fromBytes(message.text));
     switch (message.kind) {
         case MessageKind::Warning:
