@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcess>
@@ -58,12 +59,29 @@ Answer QtMessageBoxes::show(const Message& message) {
 }
 
 std::optional<std::string> QtFileDialogs::open(const FileDialogRequest& request) {
-    // "Name (*.x)|*.x|…" becomes Qt's "Name (*.x);;…"
-    QStringList parts = fromBytes(request.filter).split('|');
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) filters << parts[i];
+    // "Name (*.x)|*.x|…": the names are shown as they are; the patterns after them
+    // decide, "*.*" meaning every file (on Linux it would need a dot in the name).
+    // Qt's own dialog matches them without regard to case, on every desktop.
+    const QStringList parts = fromBytes(request.filter).split('|');
+    QStringList names;
+    QList<QStringList> patterns;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        names << parts[i];
+        QStringList list = parts[i + 1].split(';', Qt::SkipEmptyParts);
+        for (QString& pattern : list)
+            if (pattern == "*.*") pattern = "*";
+        patterns << list;
+    }
     QFileDialog dialog(nullptr, fromBytes(request.title), fromBytes(request.initialDir));
-    dialog.setNameFilters(filters);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters(names);
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    const auto usePatterns = [&](const QString& name) {
+        const qsizetype i = names.indexOf(name);
+        if (model && i >= 0) model->setNameFilters(patterns[i]);
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, usePatterns);
+    if (!names.isEmpty()) usePatterns(names.first());
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     QString ext = fromBytes(request.defaultExt);
