@@ -4,24 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListView>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
-#include "platform/qt/qt_platform.h"
 #include "support/scripted_platform.h"
-#include "support/temp_tree.h"
 
 namespace brisko {
 namespace {
@@ -146,54 +137,6 @@ TEST_F(BindingTest, AnErrorInAUserEventShowsTheBriskoBox) {
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption, "Brisko");
     EXPECT_EQ(boxes.shown[0].text, "Cannot open file /x.");
-}
-
-// A path or value that looks like markup is shown as it is written.
-TEST(QtMessageBoxesTest, TextIsShownAsPlainText) {
-    const std::string text = "Cannot open file /home/<b>me</b>/&lt;q3config.cfg.";
-    std::string shown;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        const auto* label = box->findChild<QLabel*>("qt_msgbox_label");
-        shown = label->textFormat() == Qt::PlainText ? label->text().toStdString() : "(markup)";
-        box->buttons().first()->click();
-    });
-    qt::QtMessageBoxes boxes;
-    boxes.show({MessageKind::Error, Buttons::Ok, text, "Brisko"});
-    EXPECT_EQ(shown, text);
-}
-
-// The browse dialog's filters: the config filter ignores case, "All Files (*.*)"
-// shows names without a dot too.
-TEST(QtFileDialogsTest, FiltersMatchAsOnTheirHomeSystem) {
-    test::TempTree folder;
-    for (const char* name : {"a.cfg", "B.CFG", "noext", "x.txt"}) folder.file(name, "");
-    std::vector<std::string> shown;
-    // The folder is listed in the background: wait for the rows expected.
-    const auto listed = [&shown](QFileDialog* dialog, int expected) {
-        auto* view = dialog->findChild<QListView*>("listView");
-        const auto rows = [view] { return view->model()->rowCount(view->rootIndex()); };
-        if (!QTest::qWaitFor([&] { return rows() == expected; }, 5000)) ADD_FAILURE() << "rows";
-        QStringList names;
-        for (int i = 0; i < rows(); ++i)
-            names << view->model()->index(i, 0, view->rootIndex()).data().toString();
-        names.sort(Qt::CaseInsensitive);
-        shown.push_back(names.join(' ').toStdString());
-    };
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        listed(dialog, 2);
-        auto* combo = dialog->findChild<QComboBox*>("fileTypeCombo");
-        combo->setCurrentIndex(1);  // as the user picks it
-        emit combo->activated(1);
-        emit combo->textActivated(combo->itemText(1));
-        listed(dialog, 4);
-        dialog->reject();
-    });
-    qt::QtFileDialogs dialogs;
-    dialogs.open(
-        {folder.dir(), "Browse...", "Config Files (*.cfg)|*.cfg|All Files (*.*)|*.*", "*.cfg"});
-    EXPECT_EQ(shown, (std::vector<std::string>{"a.cfg B.CFG", "a.cfg B.CFG noext x.txt"}));
 }
 
 TEST_F(BindingTest, TreeSelectionByTheUserRunsTheReaction) {

@@ -1,14 +1,13 @@
 #include "platform/posix/drives.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <sstream>
+
+#include "platform/posix/home.h"
 
 namespace brisko::posix {
 
@@ -55,12 +54,6 @@ std::string canonical(const std::string& path) {
     return withoutTrailingSlash(path);
 }
 
-std::string homeFolder() {
-    if (const char* home = std::getenv("HOME"); home && *home) return home;
-    if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir) return entry->pw_dir;
-    return {};
-}
-
 }  // namespace
 
 std::vector<std::string> DiskMountPoints(std::string_view mountTable, const std::string& home) {
@@ -85,7 +78,7 @@ std::vector<std::string> DiskMountPoints(std::string_view mountTable, const std:
     return points;
 }
 
-PosixDrives::PosixDrives() : PosixDrives(homeFolder(), "/proc/self/mounts") {}
+PosixDrives::PosixDrives() : PosixDrives(HomeFolder(), "/proc/self/mounts") {}
 
 PosixDrives::PosixDrives(std::string home, std::string mountTableFile)
     : home_(std::move(home)), mountTableFile_(std::move(mountTableFile)) {}

@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include "platform/posix/home.h"
 #include "platform/qt/binding.h"
 
 namespace brisko::qt {
@@ -137,7 +138,8 @@ void QtWindowShower::show(Window& window) {
 
 IniProfile::IniProfile() {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty() || !QDir::isAbsolutePath(base)) base = QDir::homePath() + "/.config";
+    if (base.isEmpty() || !QDir::isAbsolutePath(base))
+        base = fromBytes(posix::HomeFolder()) + "/.config";
     path_ = (base + "/Brisko/Brisko.ini").toStdString();
 }
 

@@ -53,7 +53,8 @@ class QtWindowShower : public WindowShower {
     std::map<const Window*, WindowWidget*> widgets_;
 };
 
-// $XDG_CONFIG_HOME/Brisko/Brisko.ini (default ~/.config/Brisko/Brisko.ini).
+// $XDG_CONFIG_HOME/Brisko/Brisko.ini (default ~/.config/Brisko/Brisko.ini, the home
+// folder taken from the user's account when $HOME is unset).
 class IniProfile : public Profile {
   public:
     IniProfile();
