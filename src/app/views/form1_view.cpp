@@ -7,12 +7,13 @@ namespace brisko::qt {
 
 namespace {
 
-// Help panel of a page: header strips with bold captions, description and cvar line.
+// Help panel of a page: header strips with bold captions, description (three
+// lines of the window's font) and cvar line (two lines), below every page's controls.
 #define HELP_PANEL(page, strip1, cap1, text1, strip2, cap2, text2)                  \
-    {strip1, page, 4, 330, 545, 14, kNone}, {cap1, page, 8, 330, 120, 14, kBold},   \
-        {text1, page, 8, 346, 537, 30, kWordWrap}, {strip2, page, 4, 377, 545, 14}, \
-        {cap2, page, 8, 377, 120, 14, kBold}, {                                     \
-        text2, page, 8, 393, 537, 28, kWordWrap                                     \
+    {strip1, page, 4, 324, 545, 14, kNone}, {cap1, page, 8, 324, 120, 14, kBold},   \
+        {text1, page, 8, 339, 537, 40, kWordWrap}, {strip2, page, 4, 380, 545, 14}, \
+        {cap2, page, 8, 380, 120, 14, kBold}, {                                     \
+        text2, page, 8, 395, 537, 27, kWordWrap                                     \
     }
 
 // clang-format off
@@ -74,7 +75,7 @@ const LayoutRow kLayout[] = {
     {"ResolutionCombo", "RendererOptions", 452, 296, 93, 22},
     HELP_PANEL("RendererOptions", "ImgDescriptRen", "Label10", "LblDescriptRenderer", "ImgCvarRen", "Label16", "LblCvarRenderer"),
     // Client page
-    {"HudOptions", "ClientSettings", 4, 2, 322, 256},
+    {"HudOptions", "ClientSettings", 4, 2, 322, 252},
     {"cgdrawammowarning", "HudOptions", 8, 18, 310, 19},
     {"cgdrawcrosshair", "HudOptions", 8, 37, 310, 19},
     {"cgdrawcrosshairnames", "HudOptions", 8, 56, 310, 19},
@@ -85,22 +86,22 @@ const LayoutRow kLayout[] = {
     {"fragcounter", "Panel4", 0, 19, 310, 19},
     {"cgthirdperson", "HudOptions", 8, 151, 310, 19},
     {"clnoprint", "HudOptions", 8, 170, 310, 19},
-    {"Label17", "HudOptions", 8, 191, 170, 22},
-    {"MsgDisplayCombo", "HudOptions", 180, 191, 82, 22},
-    {"Panel3", "HudOptions", 8, 215, 310, 38},
+    {"Label17", "HudOptions", 8, 189, 170, 22},
+    {"MsgDisplayCombo", "HudOptions", 180, 189, 82, 22},
+    {"Panel3", "HudOptions", 8, 212, 310, 38},
     {"cgshowfps", "Panel3", 0, 0, 310, 19},
     {"cgdrawtimer", "Panel3", 0, 19, 310, 19},
-    {"PlayerMovement", "ClientSettings", 4, 260, 322, 68},
-    {"CheckBox7", "PlayerMovement", 8, 16, 310, 17},
-    {"CheckBox8", "PlayerMovement", 8, 33, 310, 17},
-    {"CheckBox9", "PlayerMovement", 8, 50, 310, 17},
+    {"PlayerMovement", "ClientSettings", 4, 255, 322, 67},
+    {"CheckBox7", "PlayerMovement", 8, 20, 310, 15},
+    {"CheckBox8", "PlayerMovement", 8, 35, 310, 15},
+    {"CheckBox9", "PlayerMovement", 8, 50, 310, 15},
     {"MiscOptions", "ClientSettings", 330, 2, 219, 124},
     {"cgautoswitch", "MiscOptions", 8, 18, 207, 19},
     {"cggibs", "MiscOptions", 8, 37, 207, 19},
     {"rsmp", "MiscOptions", 8, 56, 207, 19},
     {"Label3", "MiscOptions", 8, 76, 203, 18},
     {"cgbrasstimeCombo", "MiscOptions", 8, 96, 100, 22},
-    {"PlayerPreferences", "ClientSettings", 330, 130, 219, 198},
+    {"PlayerPreferences", "ClientSettings", 330, 130, 219, 192},
     {"Label13", "PlayerPreferences", 8, 20, 96, 22},
     {"HandicapCombo", "PlayerPreferences", 106, 20, 80, 22},
     {"Label12", "PlayerPreferences", 8, 44, 96, 22},
