@@ -7,6 +7,7 @@
 
 #include "app/program.h"
 #include "support/form_snapshot.h"
+#include "support/game_tree.h"
 #include "support/scripted_platform.h"
 #include "support/temp_tree.h"
 
@@ -33,6 +34,7 @@ std::string configText(const std::string& name) {
 }
 
 struct StartupTest : ::testing::Test {
+    test::ScopedEnv path{"PATH", ""};  // no native engine
     test::ScriptedPlatform sp;
     TempTree home;
     std::unique_ptr<Program> program;
@@ -150,15 +152,30 @@ TEST_F(StartupTest, ConfigFilesOfEveryDriveInDiscoveryOrderForTheSelectionList) 
     EXPECT_EQ(p.SelectConfig.CfgFilesCombo.itemIndex(), 0);
 }
 
-TEST_F(StartupTest, SaveAndTestNeedsTheGameOnDriveC) {
-    TempTree diskD;
-    sp.drives.roots['D'] = diskD.dir();
-    diskD.file("Games/quake3.exe");
-    EXPECT_FALSE(start().Form1.SaveTestBtn.enabled());
-    home.file("Games/Quake III Arena/quake3.exe");
-    EXPECT_TRUE(start().Form1.SaveTestBtn.enabled());
-    EXPECT_EQ(program->state.gameExecutables, Paths{home.path("Games/Quake III Arena/quake3.exe")});
+struct EnableCase {
+    std::vector<std::string> files;  // see GameTree
+    bool enabled;
+};
+
+class SaveTestEnabledTest : public ::testing::TestWithParam<EnableCase> {};
+
+TEST_P(SaveTestEnabledTest, NeedsAGameOnDriveCOrAnEngineOnPath) {
+    test::ScriptedPlatform sp;
+    test::GameTree tree(sp.drives);
+    for (const std::string& file : GetParam().files) tree.make(file);
+    Program program(sp.platform);
+    program.CreateWindows();
+    EXPECT_EQ(program.Form1.SaveTestBtn.enabled(), GetParam().enabled);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SaveTestEnabledTest,
+    ::testing::Values(EnableCase{{"w D:Games/quake3.exe", "x D:bin/ioquake3"}, false},
+                      EnableCase{{"t C:Games/Quake III Arena/quake3.exe"}, true},
+                      EnableCase{{"x C:ioq3/ioquake3.x86_64"}, true},
+                      EnableCase{{"t C:ioquake3", "d C:quake3e", "t P:ioquake3", "d Q:quake3e.x64"},
+                                 false},
+                      EnableCase{{"x Q:quake3e.aarch64"}, true}));
 
 // An error raised while a window is created is shown, and the start-up goes on.
 TEST_F(StartupTest, AnErrorInAWindowsCreationIsShownAndStartUpGoesOn) {
