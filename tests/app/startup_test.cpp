@@ -34,7 +34,7 @@ std::string configText(const std::string& name) {
 }
 
 struct StartupTest : ::testing::Test {
-    test::ScopedEnv path{"PATH", ""};  // no native engine
+    test::ScopedEnv path{"PATH", ""};  // no engine
     test::ScriptedPlatform sp;
     TempTree home;
     std::unique_ptr<Program> program;
@@ -152,30 +152,26 @@ TEST_F(StartupTest, ConfigFilesOfEveryDriveInDiscoveryOrderForTheSelectionList) 
     EXPECT_EQ(p.SelectConfig.CfgFilesCombo.itemIndex(), 0);
 }
 
-struct EnableCase {
-    std::vector<std::string> files;  // see GameTree
-    bool enabled;
-};
-
-class SaveTestEnabledTest : public ::testing::TestWithParam<EnableCase> {};
+// A game on drive C: (any quake3.exe, or an engine that is an executable file), or
+// an engine on PATH.
+class SaveTestEnabledTest : public ::testing::TestWithParam<std::pair<const char*, bool>> {};
 
 TEST_P(SaveTestEnabledTest, NeedsAGameOnDriveCOrAnEngineOnPath) {
     test::ScriptedPlatform sp;
     test::GameTree tree(sp.drives);
-    for (const std::string& file : GetParam().files) tree.make(file);
+    tree.make(GetParam().first);
     Program program(sp.platform);
     program.CreateWindows();
-    EXPECT_EQ(program.Form1.SaveTestBtn.enabled(), GetParam().enabled);
+    EXPECT_EQ(program.Form1.SaveTestBtn.enabled(), GetParam().second);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, SaveTestEnabledTest,
-    ::testing::Values(EnableCase{{"w D:Games/quake3.exe", "x D:bin/ioquake3"}, false},
-                      EnableCase{{"t C:Games/Quake III Arena/quake3.exe"}, true},
-                      EnableCase{{"x C:ioq3/ioquake3.x86_64"}, true},
-                      EnableCase{{"t C:ioquake3", "d C:quake3e", "t P:ioquake3", "d Q:quake3e.x64"},
-                                 false},
-                      EnableCase{{"x Q:quake3e.aarch64"}, true}));
+    Files, SaveTestEnabledTest,
+    ::testing::Values(std::pair{"wD:quake3.exe xD:ioquake3 tC:quake3e dC:ioquake3 tQ:quake3e",
+                                false},
+                      std::pair{"tC:Games/Quake3/quake3.exe", true},
+                      std::pair{"xC:ioq3/ioquake3.x86_64", true},
+                      std::pair{"xQ:quake3e.aarch64", true}));
 
 // An error raised while a window is created is shown, and the start-up goes on.
 TEST_F(StartupTest, AnErrorInAWindowsCreationIsShownAndStartUpGoesOn) {

@@ -150,35 +150,24 @@ TEST(FindGameExecutable, SearchesDriveCOnly) {
     EXPECT_EQ(d.drives.asked, "C");
 }
 
-TEST(FindStartupFiles, GivesWhatTheSearchesGiveWithTheGamesOnDriveC) {
+TEST(FindStartupFiles, GivesWhatTheTwoSearchesGive) {
     DriveFolders d("CDE");
     d.folders['C']->file(".q3a/baseq3/Q3CONFIG.CFG");
     d.folders['C']->file("Games/quake3.exe");
     d.folders['C']->file("wine/drive_c/quake3.exe");
-    const std::string engineOnC = d.folders['C']->file("bin/ioquake3.x86_64");
     d.folders['D']->file("quake3.exe");
-    for (const char* name : {"quake3e", "ioquake3", "ioquake3.exe"}) d.folders['D']->file(name);
     d.folders['E']->file("x/y/q3config.cfg");
 
-    Paths configs{"stale"}, expectedConfigs, expectedGames;
+    Paths configs{"stale"};
     GamesFound games{{"stale"}, {"stale"}};
     FindStartupFiles(d.drives, configs, games);
+    Paths expectedConfigs, expectedGames;
     FindConfigFiles(d.drives, expectedConfigs);
     FindGameExecutable(d.drives, expectedGames);
     EXPECT_EQ(configs, expectedConfigs);
     EXPECT_EQ(games.windowsGames, expectedGames);
-    EXPECT_EQ(games.nativeEngines, Paths{engineOnC});
     EXPECT_EQ(configs.size(), 5u);
     EXPECT_EQ(games.windowsGames.size(), 2u);
-
-    // On every drive, the engines of all names in the order of the walk.
-    FindGamesOnDrives(d.drives, games);
-    FindFileOnDrives(d.drives, "quake3.exe", expectedGames);
-    EXPECT_EQ(games.windowsGames, expectedGames);
-    Paths engines{engineOnC};
-    for (const std::string& name : test::listingOrder(d.folders['D']->root()))
-        if (name == "quake3e" || name == "ioquake3") engines.push_back(d.drives.root('D') + name);
-    EXPECT_EQ(games.nativeEngines, engines);
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
-// Starting the game: which game a config gets, and real starts of recording fakes.
+// Starting the game: which game a config gets, with which words, folder and Wine
+// prefix, seen by the recording process starter or by the started fakes themselves.
 #include "launch/launch_game.h"
 
 #include <gtest/gtest.h>
 
 #include <QProcess>
 #include <chrono>
-#include <fstream>
 #include <thread>
 
 #include "app/game_process_starter.h"
@@ -15,256 +15,123 @@
 namespace brisko {
 namespace {
 
-namespace fs = std::filesystem;
-using Lines = std::vector<std::string>;
-
-Lines readLines(const std::string& path) {
-    Lines lines;
-    std::ifstream in(path);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-// Waits for a file that the started program writes (it runs detached).
-bool waitFor(const std::string& path, int seconds = 10) {
-    for (int i = 0; i < seconds * 40 && !fs::exists(path); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(25));
-    return fs::exists(path);
-}
-
-struct ChoiceCase {
-    const char* name;
-    Lines files;         // see GameTree
-    const char* config;  // the chosen config
-    const char* game;    // the program started, or the game named in the error
-    Lines args;
-    const char* folder;  // the working folder
-    const char* prefix;  // WINEPREFIX, "" for none
-    const char* error;   // the error box (%s: the game), "" for none
+struct LaunchCase {
+    bool real;             // started for real, or seen by the recording starter
+    const char* files;     // see GameTree
+    const char* config;    // the chosen config
+    const char* extra;     // the additional parameters
+    const char* expected;  // "program|arg|…|@folder[ WINEPREFIX=…]", or the error box
 };
 
-void PrintTo(const ChoiceCase& c, std::ostream* out) {
-    *out << c.name;
+void PrintTo(const LaunchCase& c, std::ostream* out) {
+    *out << c.files << " / " << c.config;
 }
 
-class ChoiceTest : public ::testing::TestWithParam<ChoiceCase> {};
-
-TEST_P(ChoiceTest, StartsTheGameOfTheConfig) {
-    const ChoiceCase& c = GetParam();
+struct LaunchTest : ::testing::TestWithParam<LaunchCase> {
     test::ScriptedPlatform sp;
-    test::GameTree tree(sp.drives);
-    for (const std::string& file : c.files) tree.make(file);
-    dispatchUserEvent(sp.messages,
-                      [&] { LaunchGame(sp.platform, tree(c.config), "q3test1", false, ""); });
-    if (*c.error) {
-        std::string error = c.error;
-        if (const auto at = error.find("%s"); at != std::string::npos)
-            error.replace(at, 2, tree(c.game));
-        EXPECT_EQ(sp.messages.shown, test::Boxes{test::errorBox(error)});
-        EXPECT_TRUE(sp.processes.started.empty());
-        return;
+    test::GameTree tree{sp.drives};
+    GameProcessStarter real;
+
+    // What LaunchGame did: the error box, the start recorded, or the line that the
+    // started program wrote (it runs detached).
+    std::string launch(bool realStart, const std::string& config, const std::string& extra,
+                       int seconds = 10) {
+        ProcessStarter& starter = realStart ? static_cast<ProcessStarter&>(real) : sp.processes;
+        Platform platform{sp.messages, sp.fileDialogs, sp.screen, sp.drives, sp.processors,
+                          starter,     sp.profile,     sp.app,    sp.windows};
+        dispatchUserEvent(sp.messages,
+                          [&] { LaunchGame(platform, tree(config), "q3test1", false, extra); });
+        std::string outcome;
+        for (const Message& box : sp.messages.shown) outcome += box.caption + ": " + box.text;
+        for (const auto& start : sp.processes.started) {
+            outcome += start.program + "|";
+            for (const std::string& arg : start.args) outcome += arg + "|";
+            outcome += "@" + start.workingDir;
+            for (const std::string& variable : start.environment) outcome += " " + variable;
+        }
+        for (int i = 0; realStart && outcome.empty() && i < seconds * 40; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(25));
+            std::getline(std::ifstream(tree.record), outcome);
+        }
+        return outcome;
     }
-    ASSERT_EQ(sp.processes.started.size(), 1u);
-    const auto& start = sp.processes.started[0];
-    EXPECT_EQ(start.program, tree(c.game));
-    Lines args;
-    for (const std::string& arg : c.args) args.push_back(tree(arg));
-    EXPECT_EQ(start.args, args);
-    EXPECT_EQ(start.workingDir, tree(c.folder));
-    EXPECT_EQ(start.environment, *c.prefix ? Lines{"WINEPREFIX=" + tree(c.prefix)} : Lines{});
-}
-
-const Lines kMap = {"+map", "q3test1"};
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, ChoiceTest,
-    ::testing::Values(
-        ChoiceCase{"NativeConfigTakesTheEngineOnPath",
-                   {"x P:ioquake3", "w C:Games/quake3.exe"},
-                   "C:.q3a/baseq3/q3config.cfg",
-                   "P:ioquake3",
-                   kMap,
-                   "P:",
-                   "",
-                   ""},
-        ChoiceCase{"ModConfigLoadsTheMod",
-                   {"x P:quake3e"},
-                   "C:.q3a/defrag/q3config.cfg",
-                   "P:quake3e",
-                   {"+set", "fs_game", "defrag", "+map", "q3test1"},
-                   "P:",
-                   "",
-                   ""},
-        ChoiceCase{"OwnWindowsGameThroughWineInItsPrefix",
-                   {"w C:.wine/drive_c/Q3/QUAKE3.EXE", "x P:wine", "x P:ioquake3"},
-                   "C:.wine/drive_c/Q3/osp/q3config.cfg",
-                   "P:wine",
-                   {"C:.wine/drive_c/Q3/QUAKE3.EXE", "+set", "fs_game", "osp", "+map", "q3test1"},
-                   "C:.wine/drive_c/Q3",
-                   "C:.wine",
-                   ""},
-        ChoiceCase{"PathFolderFirstThenTheTablesOrder",
-                   {"x Q:ioquake3", "x P:quake3e.x64", "x P:ioquake3.x86_64"},
-                   "C:.q3a/BaseQ3/q3config.cfg",
-                   "P:ioquake3.x86_64",
-                   kMap,
-                   "P:",
-                   "",
-                   ""},
-        ChoiceCase{"EngineOnTheDrivesWhenNoneOnPath",
-                   {"w D:Games/quake3.exe", "t C:games/ioquake3", "d C:games/quake3e",
-                    "x D:q3e/quake3e.x64", "t P:ioquake3.aarch64"},
-                   "C:.q3a/baseq3/q3config.cfg",
-                   "D:q3e/quake3e.x64",
-                   kMap,
-                   "D:q3e",
-                   "",
-                   ""},
-        ChoiceCase{"OtherConfigTakesTheFirstWindowsGame",
-                   {"w C:Other/quake3.exe", "w D:a/quake3.exe", "x P:ioquake3", "x P:wine",
-                    "d D:Games/Q3/quake3.exe"},
-                   "D:Games/Q3/baseq3/q3config.cfg",
-                   "P:wine",
-                   {"C:Other/quake3.exe", "+map", "q3test1"},
-                   "C:Other",
-                   "",
-                   ""},
-        ChoiceCase{"OtherConfigWithoutWindowsGameTakesAnEngine",
-                   {"x C:ioq/ioquake3", "x P:quake3e"},
-                   "C:Games/q3/baseq3/q3config.cfg",
-                   "P:quake3e",
-                   kMap,
-                   "P:",
-                   "",
-                   ""},
-        ChoiceCase{"NoGame",
-                   {"t P:ioquake3", "d P:quake3e", "t C:bin/ioquake3.aarch64"},
-                   "C:.q3a/baseq3/q3config.cfg",
-                   "",
-                   {},
-                   "",
-                   "",
-                   "List index out of bounds (0)."},
-        ChoiceCase{"NoWine",
-                   {"w C:q/quake3.exe", "t P:wine"},
-                   "C:q/baseq3/q3config.cfg",
-                   "C:q/quake3.exe",
-                   {},
-                   "",
-                   "",
-                   "Cannot start %s: Windows programs need Wine, which was not found."}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// Real starts of the recording fakes: what they got, where, with which WINEPREFIX.
-struct RealCase {
-    const char* name;
-    Lines files;
-    const char* config;
-    const char* extra;
-    Lines record;  // the working folder, WINEPREFIX, then every argument in brackets
 };
 
-void PrintTo(const RealCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class RealStartTest : public ::testing::TestWithParam<RealCase> {};
-
-TEST_P(RealStartTest, TheGameGetsItsWordsFolderAndPrefix) {
-    const RealCase& c = GetParam();
-    test::ScriptedPlatform sp;
-    GameProcessStarter processes;
-    Platform platform{sp.messages, sp.fileDialogs, sp.screen, sp.drives, sp.processors,
-                      processes,   sp.profile,     sp.app,    sp.windows};
-    test::GameTree tree(sp.drives);
-    for (const std::string& file : c.files) tree.make(file);
-    dispatchUserEvent(sp.messages,
-                      [&] { LaunchGame(platform, tree(c.config), "q3test1", false, c.extra); });
-    EXPECT_EQ(sp.messages.texts(), Lines{});
-    ASSERT_TRUE(waitFor(tree.record));
-    Lines expected;
-    for (const std::string& line : c.record)
-        expected.push_back(line.starts_with("[") ? "[" + tree(line.substr(1)) : tree(line));
-    EXPECT_EQ(readLines(tree.record), expected);
+TEST_P(LaunchTest, StartsTheGameOfTheConfig) {
+    tree.make(GetParam().files);
+    EXPECT_EQ(launch(GetParam().real, GetParam().config, GetParam().extra),
+              tree(GetParam().expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, RealStartTest,
-    ::testing::Values(RealCase{"NativeEngineOnPathWithAModOfTwoWords",
-                               {"x P:ioquake3"},
-                               "C:.q3a/my mod/q3config.cfg",
-                               "+set name \"Big Boss\"",
-                               {"P:", "", "[+set]", "[fs_game]", "[my mod]", "[+map]", "[q3test1]",
-                                "[+set]", "[name]", "[Big Boss]"}},
-                      RealCase{"WindowsGameInAPrefixThroughWine",
-                               {"w C:.wine/drive_c/Q3/quake3.exe", "x P:wine"},
-                               "C:.wine/drive_c/Q3/baseq3/q3config.cfg",
-                               "",
-                               {"C:.wine/drive_c/Q3", "C:.wine", "[C:.wine/drive_c/Q3/quake3.exe]",
-                                "[+map]", "[q3test1]"}},
-                      RealCase{"OwnGameInItsFolderNeverThroughAShell",
-                               {"x C:Games/Quake III Arena/quake3.exe"},
-                               "C:Games/Quake III Arena/baseq3/q3config.cfg",
-                               "; touch x",
-                               {"C:Games/Quake III Arena", "", "[+map]", "[q3test1]", "[;]",
-                                "[touch]", "[x]"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    Table, LaunchTest,
+    ::testing::Values(
+        // A config under ~/.q3a/: an engine on PATH (folder by folder, then in the
+        // table's order; only executable files), before any quake3.exe; its mod.
+        LaunchCase{false, "xQ:ioquake3 xP:quake3e.x64 xP:ioquake3.x86_64 tP:ioquake3 wC:quake3.exe",
+                   "C:.q3a/defrag/q3config.cfg", "",
+                   "P:ioquake3.x86_64|+set|fs_game|defrag|+map|q3test1|@P:"},
+        LaunchCase{true, "xP:ioquake3", "C:.q3a/my mod/q3config.cfg", "+set name \"Big Boss\"",
+                   "P:ioquake3|+set|fs_game|my mod|+map|q3test1|+set|name|Big Boss|@P:"},
+        LaunchCase{false,
+                   "wD:Games/quake3.exe tC:games/ioquake3 dC:games/quake3e xD:q3e/quake3e.x64",
+                   "C:.q3a/baseq3/q3config.cfg", "", "D:q3e/quake3e.x64|+map|q3test1|@D:q3e"},
+        // The config's own quake3.exe (any case), through wine inside its prefix.
+        LaunchCase{false, "wC:.wine/drive_c/Q3/QUAKE3.EXE xP:wine xP:ioquake3",
+                   "C:.wine/drive_c/Q3/osp/q3config.cfg", "",
+                   "P:wine|C:.wine/drive_c/Q3/QUAKE3.EXE|+set|fs_game|osp|+map|q3test1|"
+                   "@C:.wine/drive_c/Q3 WINEPREFIX=C:.wine"},
+        LaunchCase{true, "wC:.wine/drive_c/Q3/quake3.exe xP:wine",
+                   "C:.wine/drive_c/Q3/BaseQ3/q3config.cfg", "",
+                   "P:wine|C:.wine/drive_c/Q3/quake3.exe|+map|q3test1|@C:.wine/drive_c/Q3 "
+                   "WINEPREFIX=C:.wine"},
+        LaunchCase{true, "xC:Games/quake3.exe", "C:Games/baseq3/q3config.cfg", "; touch x",
+                   "C:Games/quake3.exe|+map|q3test1|;|touch|x|@C:Games"},
+        // Any other config: the first quake3.exe on the drives (outside a prefix);
+        // else an engine, PATH first.
+        LaunchCase{false, "wC:Other/quake3.exe wD:a/quake3.exe xP:wine dD:Q3/quake3.exe",
+                   "D:Q3/baseq3/q3config.cfg", "",
+                   "P:wine|C:Other/quake3.exe|+map|q3test1|@C:Other"},
+        LaunchCase{false, "xC:ioq/ioquake3 xP:quake3e", "C:Q3/baseq3/q3config.cfg", "",
+                   "P:quake3e|+map|q3test1|@P:"},
+        // What cannot be started.
+        LaunchCase{false, "tP:ioquake3 dP:quake3e tC:bin/ioquake3.aarch64",
+                   "C:.q3a/baseq3/q3config.cfg", "", "Brisko: List index out of bounds (0)."},
+        LaunchCase{false, "wC:q/quake3.exe tP:wine", "C:q/baseq3/q3config.cfg", "",
+                   "Brisko: Cannot start C:q/quake3.exe: Windows programs need Wine, which was "
+                   "not found."},
+        LaunchCase{true, "tC:Games/quake3.exe", "", "",
+                   "Brisko: Cannot start C:Games/quake3.exe."}));
 
-TEST(LaunchGame, AGameThatCannotBeStartedIsReported) {
-    test::ScriptedPlatform sp;
-    GameProcessStarter processes;
-    Platform platform{sp.messages, sp.fileDialogs, sp.screen, sp.drives, sp.processors,
-                      processes,   sp.profile,     sp.app,    sp.windows};
-    test::GameTree tree(sp.drives);
-    tree.make("t C:Games/quake3.exe");
-    dispatchUserEvent(sp.messages, [&] { LaunchGame(platform, "", "q3test1", false, ""); });
-    EXPECT_EQ(sp.messages.shown,
-              test::Boxes{test::errorBox("Cannot start " + tree("C:Games/quake3.exe") + ".")});
-}
-
-// A tiny Windows program that records its folder and its arguments beside itself.
+// A Windows program that records its arguments and folder as the fakes do.
 constexpr const char* kRecorder = R"(#include <direct.h>
 #include <stdio.h>
-int main(int argc, char** argv) {
-    char folder[1024];
-    FILE* f = fopen("started.new", "wb");
-    fprintf(f, "%s\n", _getcwd(folder, sizeof folder));
-    for (int i = 1; i < argc; ++i) fprintf(f, "[%s]\n", argv[i]);
+int main(int n, char** a) {
+    char folder[999];
+    FILE* f = fopen(RECORD ".new", "wb");
+    for (int i = 1; i < n; ++i) fprintf(f, "%s|", a[i]);
+    fprintf(f, "@%s", _getcwd(folder, sizeof folder));
     fclose(f);
-    return rename("started.new", "started.txt");
+    return rename(RECORD ".new", RECORD);
 })";
 
-TEST(LaunchGame, ARealWindowsProgramThroughRealWineInItsPrefix) {
-    const char* const compiler[] = {"x86_64-w64-mingw32-gcc"};
-    const char* const wine[] = {"wine"};
-    const Lines gcc = FindOnPath(compiler);
-    if (gcc.empty() || FindOnPath(wine).empty())
-        GTEST_SKIP() << "needs wine and x86_64-w64-mingw32-gcc on PATH";
-    const std::string path = std::getenv("PATH");
-    test::ScriptedPlatform sp;
-    GameProcessStarter processes;
-    Platform platform{sp.messages, sp.fileDialogs, sp.screen, sp.drives, sp.processors,
-                      processes,   sp.profile,     sp.app,    sp.windows};
-    test::GameTree tree(sp.drives);
-    test::ScopedEnv realPath{"PATH", path.c_str()}, quiet{"WINEDEBUG", "-all"},
-        noDownloads{"WINEDLLOVERRIDES", "mscoree,mshtml="};
+// A tiny Windows program through real Wine, where it and a MinGW compiler are installed.
+TEST_F(LaunchTest, ARealWindowsProgramThroughRealWineInItsPrefix) {
+    test::ScopedEnv path{"PATH", tree.path.old.value_or("").c_str()};
+    const char *const gcc[] = {"x86_64-w64-mingw32-gcc"}, *const wine[] = {"wine"};
+    const std::vector<std::string> compiler = FindOnPath(gcc);
+    if (compiler.empty() || FindOnPath(wine).empty()) GTEST_SKIP() << "no wine or MinGW on PATH";
+    test::ScopedEnv quiet{"WINEDEBUG", "-all"}, noDownloads{"WINEDLLOVERRIDES", "mscoree,mshtml="};
     const std::string game = tree.c.file(".wine/drive_c/Q3/quake3.exe");
-    ASSERT_EQ(QProcess::execute(gcc[0].c_str(),
-                                {"-o", game.c_str(), tree.d.file("r.c", kRecorder).c_str()}),
+    ASSERT_EQ(QProcess::execute(compiler[0].c_str(),
+                                {QString::fromStdString("-DRECORD=\"Z:" + tree.record + "\""), "-o",
+                                 game.c_str(), tree.d.file("r.c", kRecorder).c_str()}),
               0);
 
-    dispatchUserEvent(sp.messages, [&] {
-        LaunchGame(platform, tree("C:.wine/drive_c/Q3/my mod/q3config.cfg"), "q3test1", false, "");
-    });
-    const bool started = waitFor(tree("C:.wine/drive_c/Q3/started.txt"), 180);
-    {
-        test::ScopedEnv prefix{"WINEPREFIX", tree("C:.wine").c_str()};
-        QProcess::execute("wineserver", {"-w"});  // ends before its folder is removed
-    }
-    EXPECT_EQ(sp.messages.texts(), Lines{});
-    ASSERT_TRUE(started);
-    EXPECT_EQ(readLines(tree("C:.wine/drive_c/Q3/started.txt")),
-              (Lines{"C:\\Q3", "[+set]", "[fs_game]", "[my mod]", "[+map]", "[q3test1]"}));
+    EXPECT_EQ(launch(true, "C:.wine/drive_c/Q3/my mod/q3config.cfg", "", 180),
+              "+set|fs_game|my mod|+map|q3test1|@C:\\Q3");
+    test::ScopedEnv prefix{"WINEPREFIX", tree("C:.wine").c_str()};
+    QProcess::execute("wineserver", {"-w"});  // ends before its prefix is removed
 }
 
 }  // namespace

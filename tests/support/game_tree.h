@@ -1,12 +1,16 @@
 // Games on temporary drives for the tests of Save & Test: drives C: and D:, and
-// PATH made of two folders, "P:" then "Q:", for the life of the object (with
-// WINEPREFIX unset). Files are named "C:Games/quake3.exe"; a kind letter before
-// the name says what to make: x an executable that records how it was started
-// (into `record`), w a Windows program (a .exe beginning with "MZ"), t a text file
-// nobody may execute, d a folder.
+// PATH made of two folders, P: then Q:, for the life of the object (WINEPREFIX
+// unset). A file is named by a kind letter and a path, "wC:Games/quake3.exe": x an
+// executable that records how it was started (into `record`, as
+// "program|arg|…|@folder[ WINEPREFIX=…]"), w a Windows program (a .exe beginning
+// with "MZ"), t a text file that nobody may execute, d a folder.
 #pragma once
 
+#include <array>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "support/scoped_env.h"
 #include "support/scripted_platform.h"
@@ -24,25 +28,33 @@ struct GameTree {
         drives.roots['C'] = c.dir();
         drives.roots['D'] = d.dir();
     }
-    // "C:x" as a full path; any other text as it is.
-    std::string operator()(const std::string& name) const {
-        if (name.size() < 2 || name[1] != ':') return name;
-        const TempTree& tree = name[0] == 'C' ? c : name[0] == 'D' ? d : name[0] == 'P' ? p : q;
-        return name.size() == 2 ? tree.root() : tree.path(name.substr(2));
+    // Every "C:" (D:, P:, Q:) that starts a word of the text, made a full path.
+    std::string operator()(std::string text) const {
+        static constexpr char kLetters[] = "CDPQ";
+        for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+            const char* at = std::strchr(kLetters, text[i]);
+            if (!at || text[i + 1] != ':' || (i > 0 && !std::strchr("|@= ", text[i - 1]))) continue;
+            const TempTree& tree = *std::array{&c, &d, &p, &q}[at - kLetters];
+            const bool bare = i + 2 == text.size() || std::strchr("|@ ", text[i + 2]);
+            text.replace(i, 2, bare ? tree.root() : tree.dir());
+        }
+        return text;
     }
-    void make(const std::string& spec) const {
-        const std::string path = (*this)(spec.substr(2));
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        if (spec[0] == 'd') std::filesystem::create_directories(path);
-        if (spec[0] == 'w') std::ofstream(path) << "MZ\x90";
-        if (spec[0] == 't') std::ofstream(path) << "#!/bin/sh\n";
-        if (spec[0] != 'x') return;
-        // Written whole, then renamed, so that a reader never sees half of it.
-        std::ofstream(path) << "#!/bin/sh\n{ pwd; echo \"$WINEPREFIX\"; for a in \"$@\"; do "
-                               "echo \"[$a]\"; done; } > '"
-                            << record << ".new' && /bin/mv '" << record << ".new' '" << record
-                            << "'\n";
-        std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+    // Makes the blank-separated files.
+    void make(const std::string& files) const {
+        std::istringstream words(files);
+        for (std::string word; words >> word;) {
+            const std::filesystem::path file = (*this)(word.substr(1));
+            std::filesystem::create_directories(word[0] == 'd' ? file : file.parent_path());
+            if (word[0] == 'w') std::ofstream(file) << "MZ\x90";
+            if (word[0] == 't') std::ofstream(file) << "#!/bin/sh\n";
+            if (word[0] != 'x') continue;
+            std::ofstream(file)
+                << "#!/bin/sh\nprintf '%s|' \"$0\" \"$@\" > '" << record
+                << ".new'\necho \"@$(pwd)${WINEPREFIX:+ WINEPREFIX=$WINEPREFIX}\" >> '" << record
+                << ".new'\n/bin/mv '" << record << ".new' '" << record << "'\n";
+            std::filesystem::permissions(file, std::filesystem::perms::owner_all);
+        }
     }
 };
 

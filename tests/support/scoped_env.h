@@ -8,19 +8,14 @@
 
 namespace brisko::test {
 
-class ScopedEnv {
-  public:
-    ScopedEnv(std::string name, const char* value) : name_(std::move(name)) {
-        if (const char* old = std::getenv(name_.c_str())) old_ = old;
-        value ? ::setenv(name_.c_str(), value, 1) : ::unsetenv(name_.c_str());
+struct ScopedEnv {
+    std::string name;
+    std::optional<std::string> old;
+    ScopedEnv(std::string variable, const char* value) : name(std::move(variable)) {
+        if (const char* before = std::getenv(name.c_str())) old = before;
+        value ? ::setenv(name.c_str(), value, 1) : ::unsetenv(name.c_str());
     }
-    ~ScopedEnv() { old_ ? ::setenv(name_.c_str(), old_->c_str(), 1) : ::unsetenv(name_.c_str()); }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-  private:
-    std::string name_;
-    std::optional<std::string> old_;
+    ~ScopedEnv() { old ? ::setenv(name.c_str(), old->c_str(), 1) : ::unsetenv(name.c_str()); }
 };
 
 }  // namespace brisko::test
