@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "discovery/find_files.h"
+#include "launch/games.h"
 
 namespace brisko {
 
@@ -8,7 +9,7 @@ Program::Program(Platform& platform)
     : Form1(platform, state),
       BrowseCfg(Form1),
       SelectConfig(Form1, BrowseCfg),
-      MapSelect(platform),
+      MapSelect(platform, state),
       platform_(platform) {
     Form1.Timer1.onTimer = [this] { Timer1Timer(); };
     Form1.showTestMapDialog = [this] { showTestMapDialog(MapSelect, platform_); };
@@ -36,9 +37,9 @@ void Program::Form1Create() {
         return;
     }
     Form1.Timer1.setEnabled(true);
-    // The config files on every drive and the game on drive C:, in one walk of C:.
-    FindStartupFiles(platform_.drives, state.configFiles, state.gameExecutables);
-    Form1.SaveTestBtn.setEnabled(!state.gameExecutables.empty());
+    // The config files on every drive and the games on drive C:, in one walk of C:.
+    FindStartupFiles(platform_.drives, state.configFiles, state.gamesOnDriveC);
+    Form1.SaveTestBtn.setEnabled(GameToTest(state.gamesOnDriveC));
     Form1.InitialiseSettingsWindow();
 }
 

@@ -35,8 +35,8 @@ int toInteger(const std::string& text) {
 
 }  // namespace
 
-TMapSelect::TMapSelect(Platform& platform)
-    : Window("MapSelect", "Select Test Map", 402, 115), platform_(platform) {
+TMapSelect::TMapSelect(Platform& platform, const ProgramState& state)
+    : Window("MapSelect", "Select Test Map", 402, 115), platform_(platform), state_(state) {
     own({&Image1, &Label2, &Label1, &MapSelectCombo, &Cheats, &Button3, &Button1, &Button2, &Label3,
          &txtParameters});
     Image1.setImage("icon");
@@ -83,7 +83,7 @@ void TMapSelect::Button1Click() {
     platform_.profile.write(kSection, "TestMap", std::to_string(index));
     platform_.profile.write(kSection, "Cheats", Cheats.checked() ? "1" : "0");
     const std::string map = index < 0 ? std::string() : kTestMaps[index].map;
-    LaunchGame(platform_, map, Cheats.checked(), txtParameters.text());
+    LaunchGame(platform_, state_.currentConfigPath, map, Cheats.checked(), txtParameters.text());
 }
 
 void TMapSelect::Button2Click() {

@@ -8,6 +8,7 @@
 #include "platform/controls.h"
 #include "platform/platform.h"
 #include "platform/window.h"
+#include "settings/program_state.h"
 
 namespace brisko {
 
@@ -15,7 +16,8 @@ class TMapSelect : public Window {
   public:
     static constexpr int kExpandBy = 36;
 
-    explicit TMapSelect(Platform& platform);
+    // The game is started for the state's current config.
+    TMapSelect(Platform& platform, const ProgramState& state);
 
     Picture Image1{"Image1"};
     Label Label2{"Label2"};
@@ -36,6 +38,7 @@ class TMapSelect : public Window {
 
   private:
     Platform& platform_;
+    const ProgramState& state_;
 };
 
 // Centres the dialog on the desktop and shows it modally.

@@ -7,12 +7,20 @@ namespace brisko {
 namespace {
 
 constexpr const char* kConfigFile = "q3config.cfg";
-constexpr const char* kGameExecutable = "quake3.exe";
 
-void searchDrivesDToZ(const Drives& drives, const std::string& name,
-                      std::vector<std::string>& list) {
+void searchDrivesDToZ(const Drives& drives, std::span<const SearchTarget> targets) {
     for (char letter = 'D'; letter <= 'Z'; ++letter)
-        if (DrivePresent(drives, letter)) SearchDirectory(drives.root(letter), name, true, list);
+        if (DrivePresent(drives, letter)) SearchDirectoryFor(drives.root(letter), targets, true);
+}
+
+// The games' names after `others`, every native engine into the one list, so that
+// it keeps the order of the walk.
+std::vector<SearchTarget> gameTargets(GamesFound& games, std::vector<SearchTarget> others = {}) {
+    games.windowsGames.clear();
+    games.nativeEngines.clear();
+    others.push_back({kGameExecutable, &games.windowsGames});
+    for (const char* engine : kNativeEngines) others.push_back({engine, &games.nativeEngines});
+    return others;
 }
 
 }  // namespace
@@ -27,7 +35,8 @@ void FindFileOnDrives(const Drives& drives, const std::string& name,
                       std::vector<std::string>& list) {
     list.clear();
     SearchDirectory(drives.root('C'), name, true, list);
-    searchDrivesDToZ(drives, name, list);
+    const SearchTarget target{name, &list};
+    searchDrivesDToZ(drives, {&target, 1});
 }
 
 void FindConfigFiles(const Drives& drives, std::vector<std::string>& list) {
@@ -39,14 +48,18 @@ void FindGameExecutable(const Drives& drives, std::vector<std::string>& list) {
     SearchDirectory(drives.root('C'), kGameExecutable, true, list);
 }
 
-void FindStartupFiles(const Drives& drives, std::vector<std::string>& configFiles,
-                      std::vector<std::string>& gameExecutables) {
-    configFiles.clear();
-    gameExecutables.clear();
-    const SearchTarget targets[] = {{kConfigFile, &configFiles},
-                                    {kGameExecutable, &gameExecutables}};
+void FindGamesOnDrives(const Drives& drives, GamesFound& games) {
+    const std::vector<SearchTarget> targets = gameTargets(games);
     SearchDirectoryFor(drives.root('C'), targets, true);
-    searchDrivesDToZ(drives, kConfigFile, configFiles);
+    searchDrivesDToZ(drives, targets);
+}
+
+void FindStartupFiles(const Drives& drives, std::vector<std::string>& configFiles,
+                      GamesFound& gamesOnDriveC) {
+    configFiles.clear();
+    const SearchTarget config{kConfigFile, &configFiles};
+    SearchDirectoryFor(drives.root('C'), gameTargets(gamesOnDriveC, {config}), true);
+    searchDrivesDToZ(drives, {&config, 1});
 }
 
 }  // namespace brisko

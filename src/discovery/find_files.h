@@ -2,12 +2,26 @@
 // Drives A: and B: are never searched.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "platform/platform.h"
 
 namespace brisko {
+
+// The Windows game, started through Wine.
+inline constexpr const char* kGameExecutable = "quake3.exe";
+// The native engines that read q3config.cfg as the Windows game does, in the order
+// they are preferred.
+inline constexpr std::array<const char*, 6> kNativeEngines = {
+    "ioquake3", "ioquake3.x86_64", "ioquake3.aarch64", "quake3e", "quake3e.x64", "quake3e.aarch64"};
+
+// The games a search found, each list in the order of the search.
+struct GamesFound {
+    std::vector<std::string> windowsGames;   // every "quake3.exe"
+    std::vector<std::string> nativeEngines;  // every entry named like a native engine
+};
 
 // Whether the drive with this letter (either case) exists; raises "Invalid drive
 // letter" for a character that is not a letter.
@@ -24,9 +38,14 @@ void FindConfigFiles(const Drives& drives, std::vector<std::string>& list);
 // Empties `list`, then appends the path of every "quake3.exe" on drive C: only.
 void FindGameExecutable(const Drives& drives, std::vector<std::string>& list);
 
-// The two start-up searches with one walk of drive C:: `configFiles` as
-// FindConfigFiles leaves it, `gameExecutables` as FindGameExecutable leaves it.
+// Every game on drive C: and then on each present drive from D: to Z:, with one
+// walk of each drive for all the games' names.
+void FindGamesOnDrives(const Drives& drives, GamesFound& games);
+
+// The start-up searches with one walk of drive C:: `configFiles` as
+// FindConfigFiles leaves it, and the games on drive C: alone (its windowsGames as
+// FindGameExecutable leaves its list).
 void FindStartupFiles(const Drives& drives, std::vector<std::string>& configFiles,
-                      std::vector<std::string>& gameExecutables);
+                      GamesFound& gamesOnDriveC);
 
 }  // namespace brisko

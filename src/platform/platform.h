@@ -101,6 +101,14 @@ class ProcessStarter {
     // Starts a program without waiting for it; false when it cannot be started.
     virtual bool startDetached(const std::string& program, const std::vector<std::string>& args,
                                const std::string& workingDir) = 0;
+    // The same with variables ("NAME=value") added to the program's environment, on
+    // top of Brisko's own. A starter that cannot set them starts nothing.
+    virtual bool startDetachedWithEnvironment(const std::string& program,
+                                              const std::vector<std::string>& args,
+                                              const std::string& workingDir,
+                                              const std::vector<std::string>& environment) {
+        return environment.empty() && startDetached(program, args, workingDir);
+    }
     // Splits a parameter string into arguments the way a command line is split
     // (blanks separate, double quotes group); no shell is involved.
     virtual std::vector<std::string> splitCommandLine(const std::string& line) const = 0;

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "discovery/find_files.h"
+
 namespace brisko {
 
 struct ProgramState {
@@ -11,8 +13,8 @@ struct ProgramState {
     std::vector<std::string> configFiles;
     // The config file being modified; empty until a config choice dialog's OK.
     std::string currentConfigPath;
-    // Full paths of the game executable found on drive C: at start-up.
-    std::vector<std::string> gameExecutables;
+    // The games found on drive C: at start-up.
+    GamesFound gamesOnDriveC;
 };
 
 }  // namespace brisko

@@ -7,6 +7,7 @@
 
 #include "app/program.h"
 #include "support/form_snapshot.h"
+#include "support/game_tree.h"
 #include "support/scripted_platform.h"
 #include "support/temp_tree.h"
 
@@ -33,6 +34,7 @@ std::string configText(const std::string& name) {
 }
 
 struct StartupTest : ::testing::Test {
+    test::ScopedEnv path{"PATH", ""};  // no engine
     test::ScriptedPlatform sp;
     TempTree home;
     std::unique_ptr<Program> program;
@@ -150,15 +152,26 @@ TEST_F(StartupTest, ConfigFilesOfEveryDriveInDiscoveryOrderForTheSelectionList) 
     EXPECT_EQ(p.SelectConfig.CfgFilesCombo.itemIndex(), 0);
 }
 
-TEST_F(StartupTest, SaveAndTestNeedsTheGameOnDriveC) {
-    TempTree diskD;
-    sp.drives.roots['D'] = diskD.dir();
-    diskD.file("Games/quake3.exe");
-    EXPECT_FALSE(start().Form1.SaveTestBtn.enabled());
-    home.file("Games/Quake III Arena/quake3.exe");
-    EXPECT_TRUE(start().Form1.SaveTestBtn.enabled());
-    EXPECT_EQ(program->state.gameExecutables, Paths{home.path("Games/Quake III Arena/quake3.exe")});
+// A game on drive C: (any quake3.exe, or an engine that is an executable file), or
+// an engine on PATH.
+class SaveTestEnabledTest : public ::testing::TestWithParam<std::pair<const char*, bool>> {};
+
+TEST_P(SaveTestEnabledTest, NeedsAGameOnDriveCOrAnEngineOnPath) {
+    test::ScriptedPlatform sp;
+    test::GameTree tree(sp.drives);
+    tree.make(GetParam().first);
+    Program program(sp.platform);
+    program.CreateWindows();
+    EXPECT_EQ(program.Form1.SaveTestBtn.enabled(), GetParam().second);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SaveTestEnabledTest,
+    ::testing::Values(std::pair{"wD:quake3.exe xD:ioquake3 tC:quake3e dC:ioquake3 tQ:quake3e",
+                                false},
+                      std::pair{"tC:Games/Quake3/quake3.exe", true},
+                      std::pair{"xC:ioq3/ioquake3.x86_64", true},
+                      std::pair{"xQ:quake3e.aarch64", true}));
 
 // An error raised while a window is created is shown, and the start-up goes on.
 TEST_F(StartupTest, AnErrorInAWindowsCreationIsShownAndStartUpGoesOn) {

@@ -158,15 +158,16 @@ TEST(FindStartupFiles, GivesWhatTheTwoSearchesGive) {
     d.folders['D']->file("quake3.exe");
     d.folders['E']->file("x/y/q3config.cfg");
 
-    Paths configs{"stale"}, games{"stale"};
+    Paths configs{"stale"};
+    GamesFound games{{"stale"}, {"stale"}};
     FindStartupFiles(d.drives, configs, games);
     Paths expectedConfigs, expectedGames;
     FindConfigFiles(d.drives, expectedConfigs);
     FindGameExecutable(d.drives, expectedGames);
     EXPECT_EQ(configs, expectedConfigs);
-    EXPECT_EQ(games, expectedGames);
+    EXPECT_EQ(games.windowsGames, expectedGames);
     EXPECT_EQ(configs.size(), 5u);
-    EXPECT_EQ(games.size(), 2u);
+    EXPECT_EQ(games.windowsGames.size(), 2u);
 }
 
 }  // namespace

@@ -29,7 +29,9 @@ INSTANTIATE_TEST_SUITE_P(
         ParameterCase{"q3test1", false, "x", " +map q3test1"},      // one character dropped
         ParameterCase{"q3test1", false, "  ", " +map q3test1   "},  // blanks passed whole
         ParameterCase{"", false, "", " +map "},                     // no map selected
-        ParameterCase{"", true, "", " +devmap "}));
+        ParameterCase{"", true, "", " +devmap "},
+        // One character of two bytes (é) is dropped too.
+        ParameterCase{"q3test1", false, "\xC3\xA9", " +map q3test1"}));
 
 }  // namespace
 }  // namespace brisko

@@ -1,133 +1,137 @@
-// Starting the game: a fake quake3.exe on a temporary drive C: records what it got.
+// Starting the game: which game a config gets, with which words, folder and Wine
+// prefix, seen by the recording process starter or by the started fakes themselves.
 #include "launch/launch_game.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
+#include <QProcess>
 #include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <thread>
 
-#include "platform/qt/qt_platform.h"
-#include "support/scripted_platform.h"
+#include "app/game_process_starter.h"
+#include "launch/games.h"
+#include "support/game_tree.h"
 
 namespace brisko {
 namespace {
 
-namespace fs = std::filesystem;
+struct LaunchCase {
+    bool real;             // started for real, or seen by the recording starter
+    const char* files;     // see GameTree
+    const char* config;    // the chosen config
+    const char* extra;     // the additional parameters
+    const char* expected;  // "program|arg|…|@folder[ WINEPREFIX=…]", or the error box
+};
 
-std::string readAll(const fs::path& path) {
-    std::ifstream in(path);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+void PrintTo(const LaunchCase& c, std::ostream* out) {
+    *out << c.files << " / " << c.config;
 }
 
-// Waits for a file the started program writes (it runs detached).
-bool waitFor(const fs::path& path) {
-    for (int i = 0; i < 200; ++i) {
-        if (fs::exists(path) && fs::file_size(path) > 0) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(25));
-    }
-    return false;
-}
-
-struct LaunchTest : ::testing::Test {
+struct LaunchTest : ::testing::TestWithParam<LaunchCase> {
     test::ScriptedPlatform sp;
-    qt::QtProcessStarter realProcesses;
-    fs::path root;
-    fs::path gameDir;
+    test::GameTree tree{sp.drives};
+    GameProcessStarter real;
 
-    void SetUp() override {
-        root = fs::temp_directory_path() /
-               ("brisko_launch_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root);
-        gameDir = root / "c" / "Games" / "Quake III Arena";
-        fs::create_directories(gameDir);
-        sp.drives.roots['C'] = (root / "c").string() + "/";
-    }
-    void TearDown() override { fs::remove_all(root); }
-
-    Platform platformWithRealProcesses() {
-        return Platform{sp.messages,   sp.fileDialogs, sp.screen, sp.drives, sp.processors,
-                        realProcesses, sp.profile,     sp.app,    sp.windows};
-    }
-
-    void writeFakeGame(const std::string& name, const std::string& body, fs::perms perms) {
-        const fs::path exe = gameDir / name;
-        std::ofstream(exe) << body;
-        fs::permissions(exe, perms);
+    // What LaunchGame did: the error box, the start recorded, or the line that the
+    // started program wrote (it runs detached).
+    std::string launch(bool realStart, const std::string& config, const std::string& extra,
+                       int seconds = 10) {
+        ProcessStarter& starter = realStart ? static_cast<ProcessStarter&>(real) : sp.processes;
+        Platform platform{sp.messages, sp.fileDialogs, sp.screen, sp.drives, sp.processors,
+                          starter,     sp.profile,     sp.app,    sp.windows};
+        dispatchUserEvent(sp.messages,
+                          [&] { LaunchGame(platform, tree(config), "q3test1", false, extra); });
+        std::string outcome;
+        for (const Message& box : sp.messages.shown) outcome += box.caption + ": " + box.text;
+        for (const auto& start : sp.processes.started) {
+            outcome += start.program + "|";
+            for (const std::string& arg : start.args) outcome += arg + "|";
+            outcome += "@" + start.workingDir;
+            for (const std::string& variable : start.environment) outcome += " " + variable;
+        }
+        for (int i = 0; realStart && outcome.empty() && i < seconds * 40; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(25));
+            std::getline(std::ifstream(tree.record), outcome);
+        }
+        return outcome;
     }
 };
 
-TEST_F(LaunchTest, StartsTheGameInItsFolderWithTheParametersAsWords) {
-    const fs::path args = root / "args.txt";
-    const fs::path marker = root / "x";
-    writeFakeGame("quake3.exe",
-                  "#!/bin/sh\npwd > '" + (root / "pwd.txt").string() +
-                      "'\nfor a in \"$@\"; do echo \"[$a]\"; done > '" + args.string() + "'\n",
-                  fs::perms::owner_all);
-    Platform platform = platformWithRealProcesses();
-
-    LaunchGame(platform, "q3test2", false, "; touch " + marker.string());
-
-    ASSERT_TRUE(waitFor(args));
-    EXPECT_EQ(readAll(args), "[+map]\n[q3test2]\n[;]\n[touch]\n[" + marker.string() + "]\n");
-    ASSERT_TRUE(waitFor(root / "pwd.txt"));
-    EXPECT_EQ(readAll(root / "pwd.txt"), gameDir.string() + "\n");
-    EXPECT_FALSE(fs::exists(marker));
+TEST_P(LaunchTest, StartsTheGameOfTheConfig) {
+    tree.make(GetParam().files);
+    EXPECT_EQ(launch(GetParam().real, GetParam().config, GetParam().extra),
+              tree(GetParam().expected));
 }
 
-TEST_F(LaunchTest, QuotedParametersStayOneWord) {
-    const fs::path args = root / "args.txt";
-    writeFakeGame("quake3.exe",
-                  "#!/bin/sh\nfor a in \"$@\"; do echo \"[$a]\"; done > '" + args.string() + "'\n",
-                  fs::perms::owner_all);
-    Platform platform = platformWithRealProcesses();
-    LaunchGame(platform, "q3tourney", true, "+set name \"Big Boss\"");
-    ASSERT_TRUE(waitFor(args));
-    EXPECT_EQ(readAll(args), "[+devmap]\n[q3tourney]\n[+set]\n[name]\n[Big Boss]\n");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Table, LaunchTest,
+    ::testing::Values(
+        // A config under ~/.q3a/: an engine on PATH (folder by folder, then in the
+        // table's order; only executable files), before any quake3.exe; its mod.
+        LaunchCase{false, "xQ:ioquake3 xP:quake3e.x64 xP:ioquake3.x86_64 tP:ioquake3 wC:quake3.exe",
+                   "C:.q3a/defrag/q3config.cfg", "",
+                   "P:ioquake3.x86_64|+set|fs_game|defrag|+map|q3test1|@P:"},
+        LaunchCase{true, "xP:ioquake3", "C:.q3a/my mod/q3config.cfg", "+set name \"Big Boss\"",
+                   "P:ioquake3|+set|fs_game|my mod|+map|q3test1|+set|name|Big Boss|@P:"},
+        LaunchCase{false,
+                   "wD:Games/quake3.exe tC:games/ioquake3 dC:games/quake3e xD:q3e/quake3e.x64",
+                   "C:.q3a/baseq3/q3config.cfg", "", "D:q3e/quake3e.x64|+map|q3test1|@D:q3e"},
+        // The config's own quake3.exe (any case), through wine inside its prefix.
+        LaunchCase{false, "wC:.wine/drive_c/Q3/QUAKE3.EXE xP:wine xP:ioquake3",
+                   "C:.wine/drive_c/Q3/osp/q3config.cfg", "",
+                   "P:wine|C:.wine/drive_c/Q3/QUAKE3.EXE|+set|fs_game|osp|+map|q3test1|"
+                   "@C:.wine/drive_c/Q3 WINEPREFIX=C:.wine"},
+        LaunchCase{true, "wC:.wine/drive_c/Q3/quake3.exe xP:wine",
+                   "C:.wine/drive_c/Q3/BaseQ3/q3config.cfg", "",
+                   "P:wine|C:.wine/drive_c/Q3/quake3.exe|+map|q3test1|@C:.wine/drive_c/Q3 "
+                   "WINEPREFIX=C:.wine"},
+        LaunchCase{true, "xC:Games/quake3.exe", "C:Games/baseq3/q3config.cfg", "; touch x",
+                   "C:Games/quake3.exe|+map|q3test1|;|touch|x|@C:Games"},
+        // Any other config: the first quake3.exe on the drives (outside a prefix);
+        // else an engine, PATH first.
+        LaunchCase{false, "wC:Other/quake3.exe wD:a/quake3.exe xP:wine dD:Q3/quake3.exe",
+                   "D:Q3/baseq3/q3config.cfg", "",
+                   "P:wine|C:Other/quake3.exe|+map|q3test1|@C:Other"},
+        LaunchCase{false, "xC:ioq/ioquake3 xP:quake3e", "C:Q3/baseq3/q3config.cfg", "",
+                   "P:quake3e|+map|q3test1|@P:"},
+        // What cannot be started.
+        LaunchCase{false, "tP:ioquake3 dP:quake3e tC:bin/ioquake3.aarch64",
+                   "C:.q3a/baseq3/q3config.cfg", "", "Brisko: List index out of bounds (0)."},
+        LaunchCase{false, "wC:q/quake3.exe tP:wine", "C:q/baseq3/q3config.cfg", "",
+                   "Brisko: Cannot start C:q/quake3.exe: Windows programs need Wine, which was "
+                   "not found."},
+        LaunchCase{true, "tC:Games/quake3.exe", "", "",
+                   "Brisko: Cannot start C:Games/quake3.exe."}));
 
-TEST_F(LaunchTest, AFileThatCannotBeStartedIsReported) {
-    writeFakeGame("quake3.exe", "#!/bin/sh\n", fs::perms::owner_read | fs::perms::owner_write);
-    Platform platform = platformWithRealProcesses();
-    dispatchUserEvent(sp.messages, [&] { LaunchGame(platform, "q3test1", false, ""); });
-    ASSERT_EQ(sp.messages.shown.size(), 1u);
-    EXPECT_EQ(sp.messages.shown[0].caption, "Brisko");
-    EXPECT_EQ(sp.messages.shown[0].text, "Cannot start " + (gameDir / "quake3.exe").string() + ".");
-}
+// A Windows program that records its arguments and folder as the fakes do.
+constexpr const char* kRecorder = R"(#include <direct.h>
+#include <stdio.h>
+int main(int n, char** a) {
+    char folder[999];
+    FILE* f = fopen(RECORD ".new", "wb");
+    for (int i = 1; i < n; ++i) fprintf(f, "%s|", a[i]);
+    fprintf(f, "@%s", _getcwd(folder, sizeof folder));
+    fclose(f);
+    return rename(RECORD ".new", RECORD);
+})";
 
-TEST_F(LaunchTest, NoGameFoundIsAnIndexError) {
-    dispatchUserEvent(sp.messages, [&] { LaunchGame(sp.platform, "q3test1", false, ""); });
-    ASSERT_EQ(sp.messages.shown.size(), 1u);
-    EXPECT_EQ(sp.messages.shown[0].text, "List index out of bounds (0).");
-    EXPECT_TRUE(sp.processes.started.empty());
-}
+// A tiny Windows program through real Wine, where it and a MinGW compiler are installed.
+TEST_F(LaunchTest, ARealWindowsProgramThroughRealWineInItsPrefix) {
+    test::ScopedEnv path{"PATH", tree.path.old.value_or("").c_str()};
+    const char *const gcc[] = {"x86_64-w64-mingw32-gcc"}, *const wine[] = {"wine"};
+    const std::vector<std::string> compiler = FindOnPath(gcc);
+    if (compiler.empty() || FindOnPath(wine).empty()) GTEST_SKIP() << "no wine or MinGW on PATH";
+    test::ScopedEnv quiet{"WINEDEBUG", "-all"}, noDownloads{"WINEDLLOVERRIDES", "mscoree,mshtml="};
+    const std::string game = tree.c.file(".wine/drive_c/Q3/quake3.exe");
+    ASSERT_EQ(QProcess::execute(compiler[0].c_str(),
+                                {QString::fromStdString("-DRECORD=\"Z:" + tree.record + "\""), "-o",
+                                 game.c_str(), tree.d.file("r.c", kRecorder).c_str()}),
+              0);
 
-TEST_F(LaunchTest, AWindowsProgramIsStartedThroughWineWithThePathAsFound) {
-    writeFakeGame("Quake3.EXE", "MZ\x90", fs::perms::owner_read | fs::perms::owner_write);
-    LaunchGame(sp.platform, "q3test1", false, "");
-    ASSERT_EQ(sp.processes.started.size(), 1u);
-    const auto& start = sp.processes.started[0];
-    EXPECT_EQ(start.program, "wine");
-    EXPECT_EQ(start.args,
-              (std::vector<std::string>{(gameDir / "Quake3.EXE").string(), "+map", "q3test1"}));
-    EXPECT_EQ(start.workingDir, gameDir.string());
-}
-
-TEST_F(LaunchTest, TheFirstGameFoundIsStartedDriveCFirst) {
-    const fs::path other = root / "e";
-    fs::create_directories(other);
-    std::ofstream(other / "quake3.exe") << "#!/bin/sh\n";
-    sp.drives.roots['E'] = other.string() + "/";
-    writeFakeGame("quake3.exe", "#!/bin/sh\n", fs::perms::owner_all);
-    LaunchGame(sp.platform, "q3test1", false, "");
-    ASSERT_EQ(sp.processes.started.size(), 1u);
-    EXPECT_EQ(sp.processes.started[0].program, (gameDir / "quake3.exe").string());
+    EXPECT_EQ(launch(true, "C:.wine/drive_c/Q3/my mod/q3config.cfg", "", 180),
+              "+set|fs_game|my mod|+map|q3test1|@C:\\Q3");
+    test::ScopedEnv prefix{"WINEPREFIX", tree("C:.wine").c_str()};
+    QProcess::execute("wineserver", {"-w"});  // ends before its prefix is removed
 }
 
 }  // namespace

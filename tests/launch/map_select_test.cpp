@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "platform/qt/qt_platform.h"
+#include "support/scoped_env.h"
 #include "support/scripted_platform.h"
 
 namespace brisko {
@@ -22,6 +23,8 @@ struct MapSelectTest : ::testing::Test {
     std::string savedXdg;
     bool hadXdg = false;
     test::ScriptedPlatform sp;
+    test::ScopedEnv path{"PATH", ""};  // no native engine but the drives'
+    ProgramState state;
     std::unique_ptr<qt::IniProfile> ini;
     std::unique_ptr<Platform> platform;
 
@@ -59,7 +62,7 @@ struct MapSelectTest : ::testing::Test {
     }
     // Creates the dialog as start-up does, errors shown as the event loop shows them.
     std::unique_ptr<TMapSelect> create() {
-        auto dialog = std::make_unique<TMapSelect>(*platform);
+        auto dialog = std::make_unique<TMapSelect>(*platform, state);
         dispatchUserEvent(sp.messages, [&] { dialog->FormCreate(); });
         return dialog;
     }

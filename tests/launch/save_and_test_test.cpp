@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 
 struct SaveAndTestTest : test::FormFixture {
     fs::path dir;
-    TMapSelect mapSelect{sp.platform};
+    TMapSelect mapSelect{sp.platform, state};
 
     void SetUp() override {
         FormFixture::SetUp();

@@ -95,12 +95,19 @@ class RecordingProcesses : public ProcessStarter {
         std::string program;
         std::vector<std::string> args;
         std::string workingDir;
+        std::vector<std::string> environment;
     };
     std::vector<Start> started;
     bool succeed = true;
     bool startDetached(const std::string& program, const std::vector<std::string>& args,
                        const std::string& workingDir) override {
-        started.push_back({program, args, workingDir});
+        return startDetachedWithEnvironment(program, args, workingDir, {});
+    }
+    bool startDetachedWithEnvironment(const std::string& program,
+                                      const std::vector<std::string>& args,
+                                      const std::string& workingDir,
+                                      const std::vector<std::string>& environment) override {
+        started.push_back({program, args, workingDir, environment});
         return succeed;
     }
     // Blank-separated words (tests that need real quoting use the Qt service).
