@@ -2,7 +2,6 @@
 // the event loop. The start-up itself is the toolkit-free Program.
 #include <QApplication>
 
-#include "app/game_process_starter.h"
 #include "app/program.h"
 #include "app/qt_windows.h"
 #include "platform/posix/drives.h"
@@ -18,7 +17,7 @@ int main(int argc, char** argv) {
     brisko::qt::QtScreen screen;
     brisko::posix::PosixDrives drives;
     brisko::posix::OnlineProcessors processors;
-    brisko::GameProcessStarter processes;
+    brisko::qt::QtProcessStarter processes;
     brisko::qt::IniProfile profile;
     brisko::qt::QtApplication application;
     brisko::qt::QtWindowShower windows;

@@ -102,11 +102,6 @@ bool entryExists(const std::string& path) {
     return ::lstat(path.c_str(), &info) == 0 || errno != ENOENT;
 }
 
-bool isRegularFile(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
 void RemoveStaleStagedFiles(const std::string& folder) {
     const int fd =
         ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -46,8 +46,6 @@ std::string folderOf(const std::string& path);
 std::optional<std::string> resolvedPath(const std::string& path);
 // Whether anything (file, folder, link, even a dangling one) has this name.
 bool entryExists(const std::string& path);
-// Whether the name is a regular file or a link to one.
-bool isRegularFile(const std::string& path);
 // Removes the staged files that a write killed before its end left in `folder`
 // (the staged name pattern, older than a minute, so never one being written).
 void RemoveStaleStagedFiles(const std::string& folder);

@@ -6,6 +6,7 @@
 #include "config/atomic_file.h"
 #include "config/text_lines.h"
 #include "platform/platform.h"
+#include "platform/posix/files.h"
 
 namespace brisko {
 
@@ -18,7 +19,7 @@ void makeBackup(const std::string& config, const std::string& backup, const File
     const AppError cannotCreate("Cannot create file " + backup);
     const auto existingBackup = [&] {
         if (!entryExists(backup)) return false;
-        if (!isRegularFile(backup)) throw cannotCreate;
+        if (!posix::IsRegularFile(backup)) throw cannotCreate;
         return true;
     };
     if (existingBackup()) return;

@@ -1,7 +1,6 @@
 #include "launch/games.h"
 
 #include <dirent.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,15 +9,11 @@
 #include <string_view>
 
 #include "platform/ascii.h"
+#include "platform/posix/files.h"
 
 namespace brisko {
 
 namespace {
-
-bool isRegularFile(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
 
 // The quake3.exe (any case) of the game folder that holds the config's mod folder.
 std::optional<std::string> ownWindowsGame(const std::string& configPath) {
@@ -28,7 +23,7 @@ std::optional<std::string> ownWindowsGame(const std::string& configPath) {
     std::optional<std::string> game;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string path = (gameFolder == "/" ? "" : gameFolder) + "/" + entry->d_name;
-        if (asciiLower(entry->d_name) == kGameExecutable && isRegularFile(path)) {
+        if (asciiLower(entry->d_name) == kGameExecutable && posix::IsRegularFile(path)) {
             game = path;
             break;
         }
@@ -52,7 +47,7 @@ std::string FolderOf(const std::string& path) {
 }
 
 bool IsExecutableFile(const std::string& path) {
-    return isRegularFile(path) && ::access(path.c_str(), X_OK) == 0;
+    return posix::IsRegularFile(path) && ::access(path.c_str(), X_OK) == 0;
 }
 
 std::vector<std::string> FindOnPath(std::span<const char* const> names) {

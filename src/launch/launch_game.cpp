@@ -74,8 +74,7 @@ void LaunchGame(Platform& platform, const std::string& configPath, const std::st
     const std::string parameters = ModParameters(configPath) + GameParameters(map, cheats, extra);
     for (std::string& arg : platform.processes.splitCommandLine(parameters))
         args.push_back(std::move(arg));
-    if (!platform.processes.startDetachedWithEnvironment(program, args, FolderOf(game),
-                                                         environment))
+    if (!platform.processes.startDetached(program, args, FolderOf(game), environment))
         throw AppError("Cannot start " + game);
 }
 

@@ -98,17 +98,11 @@ class Processors {
 class ProcessStarter {
   public:
     virtual ~ProcessStarter() = default;
-    // Starts a program without waiting for it; false when it cannot be started.
+    // Starts a program without waiting for it, with variables ("NAME=value") added
+    // to Brisko's own environment; false when it cannot be started.
     virtual bool startDetached(const std::string& program, const std::vector<std::string>& args,
-                               const std::string& workingDir) = 0;
-    // The same with variables ("NAME=value") added to the program's environment, on
-    // top of Brisko's own. A starter that cannot set them starts nothing.
-    virtual bool startDetachedWithEnvironment(const std::string& program,
-                                              const std::vector<std::string>& args,
-                                              const std::string& workingDir,
-                                              const std::vector<std::string>& environment) {
-        return environment.empty() && startDetached(program, args, workingDir);
-    }
+                               const std::string& workingDir,
+                               const std::vector<std::string>& environment) = 0;
     // Splits a parameter string into arguments the way a command line is split
     // (blanks separate, double quotes group); no shell is involved.
     virtual std::vector<std::string> splitCommandLine(const std::string& line) const = 0;

@@ -8,8 +8,8 @@
 #include <chrono>
 #include <thread>
 
-#include "app/game_process_starter.h"
 #include "launch/games.h"
+#include "platform/qt/qt_platform.h"
 #include "support/game_tree.h"
 
 namespace brisko {
@@ -30,7 +30,7 @@ void PrintTo(const LaunchCase& c, std::ostream* out) {
 struct LaunchTest : ::testing::TestWithParam<LaunchCase> {
     test::ScriptedPlatform sp;
     test::GameTree tree{sp.drives};
-    GameProcessStarter real;
+    qt::QtProcessStarter real;
 
     // What LaunchGame did: the error box, the start recorded, or the line that the
     // started program wrote (it runs detached).

@@ -100,13 +100,8 @@ class RecordingProcesses : public ProcessStarter {
     std::vector<Start> started;
     bool succeed = true;
     bool startDetached(const std::string& program, const std::vector<std::string>& args,
-                       const std::string& workingDir) override {
-        return startDetachedWithEnvironment(program, args, workingDir, {});
-    }
-    bool startDetachedWithEnvironment(const std::string& program,
-                                      const std::vector<std::string>& args,
-                                      const std::string& workingDir,
-                                      const std::vector<std::string>& environment) override {
+                       const std::string& workingDir,
+                       const std::vector<std::string>& environment) override {
         started.push_back({program, args, workingDir, environment});
         return succeed;
     }

@@ -22,4 +22,9 @@ int OpenRegularFile(const std::string& path) {
     return fd;
 }
 
+bool IsRegularFile(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 }  // namespace brisko::posix

@@ -11,4 +11,7 @@ namespace brisko::posix {
 // reads normally (blocking) and closes on exec; the caller closes it.
 int OpenRegularFile(const std::string& path);
 
+// Whether the name is a regular file or a link to one.
+bool IsRegularFile(const std::string& path);
+
 }  // namespace brisko::posix

@@ -171,15 +171,23 @@ void IniProfile::write(const std::string& section, const std::string& key,
 
 bool QtProcessStarter::startDetached(const std::string& program,
                                      const std::vector<std::string>& args,
-                                     const std::string& workingDir) {
+                                     const std::string& workingDir,
+                                     const std::vector<std::string>& environment) {
+    QProcess process;
+    process.setProgram(fromBytes(program));
     QStringList list;
     for (const std::string& arg : args) list << fromBytes(arg);
-    return QProcess::startDetached(fromBytes(program), list, fromBytes(workingDir));
+    process.setArguments(list);
+    process.setWorkingDirectory(fromBytes(workingDir));
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const std::string& variable : environment) {
+        const auto equals = variable.find('=');
+        variables.insert(fromBytes(variable.substr(0, equals)),
+                         fromBytes(equals == std::string::npos ? "" : variable.substr(equals + 1)));
+    }
+    process.setProcessEnvironment(variables);
+    return process.startDetached();
 }
-
-}  // namespace brisko::qt
-
-namespace brisko::qt {
 
 std::vector<std::string> QtProcessStarter::splitCommandLine(const std::string& line) const {
     std::vector<std::string> args;

@@ -73,7 +73,8 @@ class IniProfile : public Profile {
 class QtProcessStarter : public ProcessStarter {
   public:
     bool startDetached(const std::string& program, const std::vector<std::string>& args,
-                       const std::string& workingDir) override;
+                       const std::string& workingDir,
+                       const std::vector<std::string>& environment) override;
     std::vector<std::string> splitCommandLine(const std::string& line) const override;
 };
 
