@@ -15,9 +15,8 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
-#include <cstdlib>
-#include <optional>
 
+#include "support/scoped_env.h"
 #include "support/temp_tree.h"
 
 namespace brisko {
@@ -74,16 +73,9 @@ TEST(QtFileDialogsTest, FiltersMatchAsOnTheirHomeSystem) {
 // Without $HOME (nor $XDG_CONFIG_HOME), Brisko.ini goes to the home folder that
 // the password database gives, like drive C:.
 TEST(IniProfileTest, WithoutAHomeVariableTheAccountsHomeIsUsed) {
-    std::optional<std::string> saved[2];
-    const char* names[] = {"HOME", "XDG_CONFIG_HOME"};
-    for (int i = 0; i < 2; ++i) {
-        if (const char* value = std::getenv(names[i])) saved[i] = value;
-        ::unsetenv(names[i]);
-    }
-    const std::string path = qt::IniProfile().path();
-    for (int i = 0; i < 2; ++i)
-        if (saved[i]) ::setenv(names[i], saved[i]->c_str(), 1);
-    EXPECT_EQ(path, std::string(::getpwuid(::getuid())->pw_dir) + "/.config/Brisko/Brisko.ini");
+    const test::ScopedEnv home{"HOME", nullptr}, configHome{"XDG_CONFIG_HOME", nullptr};
+    EXPECT_EQ(qt::IniProfile().path(),
+              std::string(::getpwuid(::getuid())->pw_dir) + "/.config/Brisko/Brisko.ini");
 }
 
 }  // namespace
