@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Brisko with warnings as errors and runs every
-# test headless; then again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# test headless; then again under AddressSanitizer and UndefinedBehaviorSanitizer;
+# then fuzzes the save for a minute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -18,3 +19,15 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DBRISKO_WERROR=ON -DBRISK
 cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+
+# The save fuzzer (clang, libFuzzer), for a fixed time from the real configs; any
+# finding fails and is kept in build-fuzz/. Only the fuzz target is built. Its
+# temporary folders go to memory where it can, as a save flushes to disk.
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DBRISKO_FUZZ=ON -DBRISKO_TESTS=OFF
+cmake --build build-fuzz --target config_save_fuzz -j"$jobs"
+corpus=$(mktemp -d)
+trap 'rm -rf "$corpus"' EXIT
+scratch=/dev/shm
+[ -d "$scratch" ] && [ -w "$scratch" ] || scratch="${TMPDIR:-/tmp}"
+TMPDIR="$scratch" build-fuzz/fuzz/config_save_fuzz -max_total_time=60 -print_final_stats=1 \
+    -artifact_prefix=build-fuzz/ "$corpus" ../shared/configs

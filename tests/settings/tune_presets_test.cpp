@@ -112,46 +112,69 @@ TEST_P(PresetTest, WithoutAnAcceleratorThePerCardRowsAreSkipped) {
     EXPECT_TRUE(form.cgdrawcrosshair.checked());  // the other rows still apply
 }
 
+// Every row of the presets and the value its control ends with under " Best Performance",
+// " Best Visual Quality" and " Best of Both Worlds": a box or radio button 1 (checked) or
+// 0, a list its position, a slider its position. A row a preset skips ends where the
+// others leave it; the per-accelerator rows are those of "3Dfx Voodoo 2".
+struct Row {
+    const char* control;
+    int value[3];
+};
+// clang-format off
+const Row kRows[] = {
+    {"rvertexlight", {1, 0, 0}},         {"rdynamiclight", {0, 1, 0}},        {"rlightmaplighting", {0, 1, 1}},
+    {"rfullbright", {0, 0, 0}},          {"rlightmap", {0, 0, 0}},            {"rfastsky", {0, 1, 1}},
+    {"rnoportals", {0, 1, 1}},           {"rdrawsun", {0, 1, 0}},             {"ShadowCombo", {0, 1, 0}},
+    {"TextureModeCombo", {3, 4, 4}},     {"cgmarks", {0, 1, 1}},              {"rextcompresstextures", {1, 0, 0}},
+    {"rfinish", {0, 1, 1}},              {"rflares", {0, 1, 1}},              {"FlareSizeCombo", {150, 110, 130}},
+    {"rsimpleitems", {1, 0, 0}},         {"rignorehwgamma", {1, 1, 1}},       {"r_lodbiasCombo", {2, 0, 0}},
+    {"rsubdivisions", {999, 1, 10}},     {"TextureSizeCombo", {2, 0, 1}},     {"TextureDepthCombo", {0, 2, 1}},
+    {"ColorDepthCombo", {0, 1, 1}},      {"ResolutionCombo", {1, 3, 2}},      {"cgbrasstimeCombo", {16, 6, 8}},
+    {"cggibs", {0, 1, 1}},               {"cgdrawammowarning", {1, 1, 1}},    {"cgdrawcrosshair", {1, 1, 1}},
+    {"cgdrawcrosshairnames", {1, 1, 1}}, {"crosshairhealth", {1, 1, 1}},      {"cggun", {0, 1, 1}},
+    {"fragcounter", {1, 0, 0}},          {"netgraph", {0, 1, 1}},             {"cgthirdperson", {0, 0, 0}},
+    {"clnoprint", {1, 1, 1}},            {"cgshowfps", {1, 1, 1}},            {"MaxFPSCombo", {46, 46, 46}},
+    {"clrun", {1, 1, 1}},                {"RailGunStyleCombo", {3, 1, 0}},    {"PlayerPredict", {1, 1, 1}},
+    {"loadas8bit", {1, 0, 0}},           {"cgfootsteps", {0, 1, 1}},          {"SampleRateCombo", {0, 1, 1}},
+    {"SoundVolume", {7, 7, 7}},
+};
+// clang-format on
+
+int valueOf(const Control& control) {
+    if (auto* box = dynamic_cast<const CheckBox*>(&control)) return box->checked();
+    if (auto* radio = dynamic_cast<const RadioButton*>(&control)) return radio->checked();
+    if (auto* list = dynamic_cast<const ComboBox*>(&control)) return list->itemIndex();
+    return dynamic_cast<const Slider&>(control).position();
+}
+
+// Gives the control a value other than `value`, so that a row left out shows.
+void setOtherThan(Control& control, int value) {
+    if (auto* box = dynamic_cast<CheckBox*>(&control)) return box->setChecked(value == 0);
+    if (auto* radio = dynamic_cast<RadioButton*>(&control)) {
+        for (RadioButton* button : radio->group().buttons())
+            if ((button == radio) == (value == 0)) button->setChecked(true);
+        return;
+    }
+    if (auto* list = dynamic_cast<ComboBox*>(&control)) return list->setItemIndex(value == 0);
+    auto& slider = dynamic_cast<Slider&>(control);
+    slider.setPosition(value == slider.min() ? slider.max() : slider.min());
+}
+
+TEST_P(PresetTest, EveryRowEndsAtItsValue) {
+    chooseAccelerator(form, "3Dfx Voodoo 2");
+    for (const Row& row : kRows) setOtherThan(*form.find(row.control), row.value[GetParam()]);
+    applyPreset(form, GetParam());
+    for (const Row& row : kRows)
+        EXPECT_EQ(valueOf(*form.find(row.control)), row.value[GetParam()]) << row.control;
+    // The sky and flare rules ran: the dependent controls are usable only with their box.
+    EXPECT_EQ(form.rdrawsun.enabled(), form.rfastsky.checked());
+    EXPECT_EQ(form.rnoportals.enabled(), form.rfastsky.checked());
+    EXPECT_EQ(form.FlareSizeCombo.enabled(), form.rflares.checked());
+    EXPECT_EQ(form.LblFlareSize.enabled(), form.rflares.checked());
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryPreset, PresetTest, ::testing::Values(kPerformance, kVisual, kBoth),
                          [](const auto& info) { return kPresetNames[info.param]; });
-
-TEST_F(FormFixture, BestPerformanceAfterBestVisualQualityRunsTheSkyAndFlareRules) {
-    chooseAccelerator(form, "nVidia TNT 2");
-    form.ApplyBestVisualQuality();
-    ASSERT_TRUE(form.rdrawsun.checked());
-    ASSERT_TRUE(form.FlareSizeCombo.enabled());
-
-    form.ApplyBestPerformance();
-
-    EXPECT_FALSE(form.rfastsky.checked());
-    EXPECT_FALSE(form.rdrawsun.checked());
-    EXPECT_FALSE(form.rdrawsun.enabled());
-    EXPECT_FALSE(form.rnoportals.checked());
-    EXPECT_FALSE(form.rnoportals.enabled());
-    EXPECT_FALSE(form.rflares.checked());
-    EXPECT_FALSE(form.FlareSizeCombo.enabled());
-    EXPECT_FALSE(form.LblFlareSize.enabled());
-    EXPECT_EQ(form.FlareSizeCombo.itemIndex(), 150);
-    EXPECT_EQ(form.FlareSizeCombo.text(), "0");
-    EXPECT_TRUE(form.fragcounter.checked());
-    EXPECT_FALSE(form.netgraph.checked());
-    EXPECT_TRUE(form.cgshowfps.checked());
-    EXPECT_FALSE(form.cgdrawtimer.checked());
-    EXPECT_TRUE(form.rvertexlight.checked());
-    EXPECT_FALSE(form.rlightmaplighting.checked());
-}
-
-TEST_F(FormFixture, BestVisualQualityEnablesTheSkyBoxesBeforeSettingThem) {
-    form.ApplyBestPerformance();
-    ASSERT_FALSE(form.rdrawsun.enabled());
-    form.ApplyBestVisualQuality();
-    EXPECT_TRUE(form.rdrawsun.enabled());
-    EXPECT_TRUE(form.rdrawsun.checked());
-    EXPECT_TRUE(form.rnoportals.checked());
-    EXPECT_TRUE(form.rlightmaplighting.checked());
-    EXPECT_FALSE(form.rvertexlight.checked());
-    EXPECT_EQ(form.FlareSizeCombo.text(), "40");
-}
 
 // Each page's panel shows the last reaction that ran on it; the railgun page shows
 // the style.
@@ -193,14 +216,8 @@ INSTANTIATE_TEST_SUITE_P(Sequences, PresetHelpTest, ::testing::Values(
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
-TEST_F(FormFixture, BestPerformanceEjectsNoAmmoAndTheOthersCountFromTheEnd) {
-    form.ApplyBestPerformance();
-    EXPECT_EQ(form.cgbrasstimeCombo.text(), "No Ammo");
-    form.ApplyBestVisualQuality();
-    EXPECT_EQ(form.cgbrasstimeCombo.text(), "1.4 secs");
-    form.ApplyBestOfBothWorlds();
-    EXPECT_EQ(form.cgbrasstimeCombo.text(), "1.2 secs");
-    // The position is counted from the end of the list as it is at the time.
+// The ejected-ammo position is counted from the end of the list as it is at the time.
+TEST_F(FormFixture, EjectedAmmoIsCountedFromTheEndOfTheList) {
     form.cgbrasstimeCombo.addItem("extra");
     form.ApplyBestOfBothWorlds();
     EXPECT_EQ(form.cgbrasstimeCombo.text(), "1.1 secs");
