@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what Brisko needs to build, run and test on Debian 12.
+# Installs what Brisko needs to build, run, test and package on Debian 12, and the
+# packages named on the command line (what one script alone needs).
 set -euo pipefail
 packages=(
     cmake g++ make pkg-config git
@@ -10,6 +11,9 @@ packages=(
     xvfb xauth              # running the window without a display
     e2fsprogs util-linux    # chattr, setpriv, unshare for the file-failure tests
     ioquake3-server ioquake3 libegl-mesa0 libgl1-mesa-dri  # the game engine, to check what the writer produces
+    dpkg-dev fakeroot file  # the Debian package: dpkg-shlibdeps, dpkg-deb
+    desktop-file-utils appstream lintian  # the checks of the desktop entry, metadata and package
+    "$@"
 )
 missing=()
 for p in "${packages[@]}"; do
