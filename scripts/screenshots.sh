@@ -42,7 +42,8 @@ for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$work/display")
 
 # Brisko sees the sample home as /home/player (a mount of its own, in a mount
-# namespace of its own), so the pictures show a player's path, the same at every run.
+# namespace of its own; Debian lets any user make one), so the pictures show a
+# player's path, the same at every run.
 unshare --mount --map-root-user sh -c 'mount -t tmpfs tmpfs /home && mkdir /home/player &&
     mount --bind "$1" /home/player && cd /home/player &&
     exec env -u QT_QPA_PLATFORM HOME=/home/player XDG_CONFIG_HOME=/home/player/.config \
