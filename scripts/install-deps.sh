@@ -8,13 +8,13 @@ packages=(
     qt6-base-dev            # Qt 6 Widgets (pulls moc/uic/rcc and the offscreen/xcb plugins)
     libgtest-dev            # GoogleTest
     libbenchmark-dev        # Google Benchmark
+    dpkg-dev fakeroot file  # the Debian package: dpkg-shlibdeps, dpkg-deb
+    desktop-file-utils appstream lintian  # the checks of the desktop entry, metadata and package
     xvfb xauth              # running the window without a display
     e2fsprogs util-linux    # chattr, setpriv, unshare for the file-failure tests
     ioquake3-server ioquake3 libegl-mesa0 libgl1-mesa-dri  # the game engine, to check what the writer produces
-    dpkg-dev fakeroot file  # the Debian package: dpkg-shlibdeps, dpkg-deb
-    desktop-file-utils appstream lintian  # the checks of the desktop entry, metadata and package
-    "$@"
 )
+packages+=("$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
