@@ -15,6 +15,10 @@ cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DBRISKO_WERROR=ON -DBRISKO_BE
 cmake --build build-test -j"$jobs"
 ctest --test-dir build-test --output-on-failure -j"$jobs"
 
+# Brisko as a desktop installs it and as a Debian package, from a Release build
+# of the program alone.
+bash scripts/check-package.sh
+
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DBRISKO_WERROR=ON -DBRISKO_SANITIZE=ON
 cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
