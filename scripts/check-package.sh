@@ -37,6 +37,8 @@ done
 out=$(desktop-file-validate "$prefix/share/applications/$id.desktop") && [ -z "$out" ] ||
     fail "desktop-file-validate: $out"
 # The metadata, with the desktop entry it names and a release entry for this version.
+appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" ||
+    fail "appstreamcli found faults in the metadata"
 appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli found faults in the metadata"
 grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" ||
     fail "the metadata has no release entry for $version"

@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# Installs what Brisko needs to build, run, test and package on Debian 12, and the
-# packages named on the command line (what one script alone needs).
+# Installs what Brisko needs to build and run on Debian 12; with --test also what
+# its tests, checks and package need; and the packages named on the command line
+# (what one script alone needs).
 set -euo pipefail
+# What building and running Brisko needs.
 packages=(
-    cmake g++ make pkg-config git
-    clang-format            # the layout check of the sources
+    cmake g++ make pkg-config
     qt6-base-dev            # Qt 6 Widgets (pulls moc/uic/rcc and the offscreen/xcb plugins)
+)
+# With --test, what the tests, the checks and the package need as well.
+tests=(
+    git clang-format        # the layout check of the sources
     libgtest-dev            # GoogleTest
     libbenchmark-dev        # Google Benchmark
     dpkg-dev fakeroot file  # the Debian package: dpkg-shlibdeps, dpkg-deb
@@ -16,6 +21,10 @@ packages=(
     ioquake3-server ioquake3 libegl-mesa0 libgl1-mesa-dri  # the game engine, to check what the writer produces
     wine wine64 gcc-mingw-w64-x86-64-win32  # a real Windows program started through Wine
 )
+if [ "${1:-}" = "--test" ]; then
+    packages+=("${tests[@]}")
+    shift
+fi
 packages+=("$@")
 missing=()
 for p in "${packages[@]}"; do

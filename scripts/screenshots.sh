@@ -6,7 +6,7 @@
 # changing a window: it makes the same pictures afresh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh xdotool x11-apps netpbm
+bash scripts/install-deps.sh --test xdotool x11-apps netpbm
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRISKO_TESTS=OFF >/dev/null
 cmake --build build -j"$(nproc)" --target brisko >/dev/null
 brisko=$PWD/build/src/app/brisko

@@ -4,7 +4,7 @@
 # then fuzzes the save for a minute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh --test
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
