@@ -9,10 +9,14 @@ namespace {
 constexpr const char* kConfigFile = "q3config.cfg";
 constexpr const char* kGameExecutable = "quake3.exe";
 
-void searchDrivesDToZ(const Drives& drives, const std::string& name,
-                      std::vector<std::string>& list) {
+// One search of drive C: with `onC`, then of each present drive from D: to Z: with
+// `onOthers`: a folder met again on a later drive is not walked again.
+void searchDrives(const Drives& drives, std::span<const SearchTarget> onC,
+                  std::span<const SearchTarget> onOthers) {
+    std::vector<SearchRoot> roots{{drives.root('C'), onC}};
     for (char letter = 'D'; letter <= 'Z'; ++letter)
-        if (DrivePresent(drives, letter)) SearchDirectory(drives.root(letter), name, true, list);
+        if (DrivePresent(drives, letter)) roots.push_back({drives.root(letter), onOthers});
+    SearchDirectoriesFor(roots, true);
 }
 
 }  // namespace
@@ -26,8 +30,8 @@ bool DrivePresent(const Drives& drives, char letter) {
 void FindFileOnDrives(const Drives& drives, const std::string& name,
                       std::vector<std::string>& list) {
     list.clear();
-    SearchDirectory(drives.root('C'), name, true, list);
-    searchDrivesDToZ(drives, name, list);
+    const SearchTarget target{name, &list};
+    searchDrives(drives, {&target, 1}, {&target, 1});
 }
 
 void FindConfigFiles(const Drives& drives, std::vector<std::string>& list) {
@@ -45,8 +49,7 @@ void FindStartupFiles(const Drives& drives, std::vector<std::string>& configFile
     gameExecutables.clear();
     const SearchTarget targets[] = {{kConfigFile, &configFiles},
                                     {kGameExecutable, &gameExecutables}};
-    SearchDirectoryFor(drives.root('C'), targets, true);
-    searchDrivesDToZ(drives, kConfigFile, configFiles);
+    searchDrives(drives, targets, {targets, 1});
 }
 
 }  // namespace brisko
