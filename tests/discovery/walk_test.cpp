@@ -153,15 +153,17 @@ bool bindMount(const std::string& source, const std::string& mountPoint, std::st
     return true;
 }
 
-// A tree whose folder "b" shows "a", "loop" shows the tree itself, and "big2"
-// shows "big", a folder large enough for both threads to work in it.
+// A tree whose folder "b" shows "a", "loop" the tree itself, "mnt/disk" another
+// disk, and each "vN" its "fN", so that the two threads meet folders twice.
 Paths walkBindMounts(const TempTree& tree, const TempTree& disk) {
     std::string reason;
-    if (!bindMount(tree.root() + "/a", tree.folder("b"), reason) ||
-        !bindMount(tree.root(), tree.folder("loop"), reason) ||
-        !bindMount(tree.root() + "/big", tree.folder("big2"), reason) ||
-        !bindMount(disk.root(), tree.folder("mnt/disk"), reason))
-        return {"skip: " + reason};
+    bool mounted = bindMount(tree.path("a"), tree.folder("b"), reason) &&
+                   bindMount(tree.root(), tree.folder("loop"), reason) &&
+                   bindMount(disk.root(), tree.folder("mnt/disk"), reason);
+    for (int i = 0; i < 30 && mounted; ++i)
+        mounted = bindMount(tree.path("f" + std::to_string(i)),
+                            tree.folder("v" + std::to_string(i)), reason);
+    if (!mounted) return {"skip: " + reason};
     Paths lines = walk(tree.dir(), 1);
     for (int run = 0; run < 20; ++run)
         if (walk(tree.dir(), 2, "*.*") != walk(tree.dir(), 1, "*.*")) lines.push_back("differs");
@@ -178,7 +180,7 @@ TEST(Walk, AFolderMetTwiceIsWalkedWhereMetFirst) {
     TempTree tree, disk;
     tree.file("a/q3config.cfg");
     for (int i = 0; i < 300; ++i)
-        tree.file("big/f" + std::to_string(i % 7) + "/" + std::to_string(i) + "/x.cfg");
+        tree.file("f" + std::to_string(i % 30) + "/" + std::to_string(i) + "/x.cfg");
     disk.file("q3config.cfg");
     const Paths lines = inChild([&] { return walkBindMounts(tree, disk); });
     SKIP_IF_CHILD_SKIPPED(lines);
