@@ -114,7 +114,8 @@ bool FolderWalk::start(WalkTask& task) {
         return false;
     }
     task.output.steps.push_back({WalkStep::Kind::Enter, 0, 0, folder});
-    push(fd, folder, task.output.steps.size() - 1);
+    readListing(fd);
+    frames_.push_back({fd, path_.size(), 0, 0, top_, task.output.steps.size() - 1, folder, {}});
     return true;
 }
 
@@ -166,25 +167,28 @@ void FolderWalk::directoryFound(const char* name, std::size_t length) {
 }
 
 void FolderWalk::enter(int fd, const char* name, std::size_t length, FolderId folder) {
+    // The listing is read before the folder is looked up among those walked, so
+    // that its place there is in the cache by then. (`name` lies in the arena,
+    // which reading may move: it is taken first.)
+    visited_.prefetch(folder);
+    const std::size_t parentLength = path_.size();
+    path_.append(name, length);
+    path_ += '/';
+    const std::size_t start = top_;
+    readListing(fd);
     WalkOutput& output = task_->output;
     if (!visited_.insert(folder)) {
-        output.texts.push_back(path_ + name + '/');
+        top_ = start;
+        output.texts.push_back(path_);
         output.steps.push_back(
             {WalkStep::Kind::Skip, static_cast<std::uint32_t>(output.texts.size() - 1), 0, folder});
+        path_.resize(parentLength);
         ::close(fd);
         return;
     }
     output.steps.push_back({WalkStep::Kind::Enter, 0, 0, folder});
-    path_.append(name, length);
-    path_ += '/';
     ++open_;
-    push(fd, folder, output.steps.size() - 1);
-}
-
-void FolderWalk::push(int fd, FolderId folder, std::size_t enterStep) {
-    const std::size_t start = top_;
-    readListing(fd);
-    frames_.push_back({fd, path_.size(), start, start, top_, enterStep, folder, {}});
+    frames_.push_back({fd, path_.size(), start, start, top_, output.steps.size() - 1, folder, {}});
 }
 
 void FolderWalk::readListing(int fd) {

@@ -49,7 +49,6 @@ class FolderWalk {
     void entryFound(const char* name, unsigned char type);
     void directoryFound(const char* name, std::size_t length);
     void enter(int fd, const char* name, std::size_t length, FolderId folder);
-    void push(int fd, FolderId folder, std::size_t enterStep);
     void leave();
     void readListing(int fd);
     int currentFd();

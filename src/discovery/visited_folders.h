@@ -5,11 +5,9 @@
 
 #include <sys/types.h>
 
-#include <array>
 #include <atomic>
 #include <cstddef>
 #include <mutex>
-#include <unordered_set>
 
 namespace brisko {
 
@@ -23,21 +21,39 @@ struct FolderId {
 // Safe to use from several threads at once.
 class VisitedFolders {
   public:
+    VisitedFolders() = default;
+    ~VisitedFolders();
+    VisitedFolders(const VisitedFolders&) = delete;
+    VisitedFolders& operator=(const VisitedFolders&) = delete;
+
     // Records the folder; false when it was recorded before.
     bool insert(FolderId folder);
+    // Starts loading the folder's place into the processor's cache, so that an
+    // insert some work later does not wait for memory.
+    void prefetch(FolderId folder) const;
     // Whether some folder was offered again after it had been recorded.
     bool metTwice() const { return metTwice_.load(std::memory_order_relaxed); }
 
   private:
-    struct Hash {
-        std::size_t operator()(const FolderId& folder) const noexcept;
+    // One table, open addressing with linear probing; an inode of 0 marks a free
+    // slot, as no folder has it. A walk inserts a folder every few microseconds
+    // per thread, so one lock is enough.
+    struct Table {
+        FolderId* slots = nullptr;
+        std::size_t size = 0;  // a power of two
+        void* mapping = nullptr;
+        std::size_t mappedBytes = 0;
     };
-    struct alignas(64) Shard {
-        std::mutex mutex;
-        std::unordered_set<FolderId, Hash> folders;
-    };
-    static constexpr std::size_t kShards = 16;
-    std::array<Shard, kShards> shards_;
+    static Table allocate(std::size_t size);
+    static void release(const Table& table);
+    bool insertLocked(FolderId folder, std::size_t hash);
+
+    std::mutex mutex_;
+    Table table_;
+    std::size_t used_ = 0;
+    // The slots as prefetch() reads them without the lock.
+    std::atomic<const FolderId*> published_{nullptr};
+    std::atomic<std::size_t> publishedMask_{0};
     std::atomic<bool> metTwice_{false};
 };
 
