@@ -6,8 +6,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
+#include <cstddef>
 #include <cstring>
+#include <string_view>
 
 #include "discovery/walk_pool.h"
 
@@ -55,7 +58,11 @@ int openFolder(int at, const std::string& path, const std::optional<FolderId>& e
 
 FolderWalk::FolderWalk(const WalkSetup& setup, VisitedFolders& visited, WalkPool* pool,
                        std::size_t openBudget)
-    : setup_(setup), visited_(visited), pool_(pool), budget_(openBudget < 2 ? 2 : openBudget) {}
+    : setup_(setup),
+      visited_(visited),
+      pool_(pool),
+      budget_(openBudget < 2 ? 2 : openBudget),
+      recordFolders_(pool != nullptr) {}
 
 FolderWalk::~FolderWalk() {
     closeAll();
@@ -78,7 +85,7 @@ void FolderWalk::run(WalkTask& task) {
         }
         const dirent64* entry = recordAt(arenaAt(frame.next));
         frame.next += entry->d_reclen;
-        entryFound(entry->d_name, entry->d_type);
+        entryFound(entry);
         if (pool_ && pool_->wanted()) giveAway();
     }
 }
@@ -105,25 +112,25 @@ bool FolderWalk::start(WalkTask& task) {
         return true;
     }
     if (!visited_.insert(folder)) {
-        task.output.texts.push_back(path_);
-        task.output.steps.push_back({WalkStep::Kind::Skip,
-                                     static_cast<std::uint32_t>(task.output.texts.size() - 1), 0,
-                                     folder});
+        recordSkip(folder);
         ::close(fd);
         --open_;
         return false;
     }
-    task.output.steps.push_back({WalkStep::Kind::Enter, 0, 0, folder});
+    const std::size_t enterStep = recordEnter(folder);
     readListing(fd);
-    frames_.push_back({fd, path_.size(), 0, 0, top_, task.output.steps.size() - 1, folder, {}});
+    frames_.push_back({fd, path_.size(), 0, 0, top_, enterStep, folder, {}});
     return true;
 }
 
-void FolderWalk::entryFound(const char* name, unsigned char type) {
+void FolderWalk::entryFound(const dirent64* entry) {
+    const char* name = entry->d_name;
     if (dotOrDotDot(name)) return;
-    const std::size_t length = std::strlen(name);
-    // Nothing could open a path longer than the system's limit.
-    if (path_.size() + length >= PATH_MAX) return;
+    // Nothing could open a path longer than the system's limit. The record's
+    // size bounds the name's length; the name is measured only near the limit.
+    const std::size_t atMost = entry->d_reclen - offsetof(dirent64, d_name) - 1;
+    if (path_.size() + atMost >= PATH_MAX && path_.size() + std::strlen(name) >= PATH_MAX) return;
+    unsigned char type = entry->d_type;
     if (type == DT_UNKNOWN || !setup_.useListedTypes) {
         struct stat st;
         if (::fstatat(currentFd(), name, &st, AT_SYMLINK_NOFOLLOW) != 0) return;
@@ -135,7 +142,7 @@ void FolderWalk::entryFound(const char* name, unsigned char type) {
             match(name);
             return;
         case DT_DIR:
-            directoryFound(name, length);
+            directoryFound(name, std::strlen(name));
             return;
         default:
             return;
@@ -149,7 +156,7 @@ void FolderWalk::directoryFound(const char* name, std::size_t length) {
     if (setup_.recursive && path_.size() + length + 2 < PATH_MAX) {
         const int parent = currentFd();
         makeRoom();
-        const int sub = ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        const int sub = openSubfolder(parent, name);
         if (sub >= 0) {
             known = ::fstat(sub, &st) == 0;
             if (known && !readOnly(st.st_mode)) {
@@ -166,6 +173,18 @@ void FolderWalk::directoryFound(const char* name, std::size_t length) {
     if (known && readOnly(st.st_mode)) match(name);
 }
 
+int FolderWalk::openSubfolder(int parent, const char* name) {
+    constexpr int kFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+    // Without updating access times: the walk writes nothing to the disk. Only
+    // the owner may ask for that; after some refusals the walk stops asking.
+    if (refusedNoAtime_ < kNoAtimeRefusals) {
+        const int fd = ::openat(parent, name, kFlags | O_NOATIME);
+        if (fd >= 0 || errno != EPERM) return fd;
+        ++refusedNoAtime_;
+    }
+    return ::openat(parent, name, kFlags);
+}
+
 void FolderWalk::enter(int fd, const char* name, std::size_t length, FolderId folder) {
     // The listing is read before the folder is looked up among those walked, so
     // that its place there is in the cache by then. (`name` lies in the arena,
@@ -176,19 +195,29 @@ void FolderWalk::enter(int fd, const char* name, std::size_t length, FolderId fo
     path_ += '/';
     const std::size_t start = top_;
     readListing(fd);
-    WalkOutput& output = task_->output;
     if (!visited_.insert(folder)) {
         top_ = start;
-        output.texts.push_back(path_);
-        output.steps.push_back(
-            {WalkStep::Kind::Skip, static_cast<std::uint32_t>(output.texts.size() - 1), 0, folder});
+        recordSkip(folder);
         path_.resize(parentLength);
         ::close(fd);
         return;
     }
-    output.steps.push_back({WalkStep::Kind::Enter, 0, 0, folder});
     ++open_;
-    frames_.push_back({fd, path_.size(), start, start, top_, output.steps.size() - 1, folder, {}});
+    frames_.push_back({fd, path_.size(), start, start, top_, recordEnter(folder), folder, {}});
+}
+
+std::size_t FolderWalk::recordEnter(FolderId folder) {
+    if (!recordFolders_) return kNoStep;
+    task_->output.steps.push_back({WalkStep::Kind::Enter, 0, 0, folder});
+    return task_->output.steps.size() - 1;
+}
+
+void FolderWalk::recordSkip(FolderId folder) {
+    if (!recordFolders_) return;
+    WalkOutput& output = task_->output;
+    output.texts.push_back(path_);
+    output.steps.push_back(
+        {WalkStep::Kind::Skip, static_cast<std::uint32_t>(output.texts.size() - 1), 0, folder});
 }
 
 void FolderWalk::readListing(int fd) {
@@ -276,15 +305,17 @@ void FolderWalk::giveAway() {
 }
 
 bool FolderWalk::matchesAny(const char* name) const {
+    const std::string_view entry(name);
     for (const RootMask& mask : *masks_)
-        if (mask.mask.matches(name)) return true;
+        if (mask.mask.matches(entry)) return true;
     return false;
 }
 
 void FolderWalk::match(const char* name) {
+    const std::string_view entry(name);
     WalkOutput& output = task_->output;
     for (const RootMask& mask : *masks_) {
-        if (!mask.mask.matches(name)) continue;
+        if (!mask.mask.matches(entry)) continue;
         output.texts.push_back(path_ + name);
         output.steps.push_back({WalkStep::Kind::Match,
                                 static_cast<std::uint32_t>(output.texts.size() - 1),

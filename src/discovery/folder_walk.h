@@ -8,6 +8,8 @@
 // An entry whose full path would be longer than PATH_MAX is passed over.
 #pragma once
 
+#include <dirent.h>
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -43,13 +45,17 @@ class FolderWalk {
         std::vector<std::size_t> handed;  // tasks given the tail of its listing, in order
     };
     static constexpr std::size_t kNoStep = static_cast<std::size_t>(-1);
+    static constexpr int kNoAtimeRefusals = 64;
 
     bool start(WalkTask& task);
     void closeAll();
-    void entryFound(const char* name, unsigned char type);
+    void entryFound(const dirent64* entry);
     void directoryFound(const char* name, std::size_t length);
+    int openSubfolder(int parent, const char* name);
     void enter(int fd, const char* name, std::size_t length, FolderId folder);
     void leave();
+    std::size_t recordEnter(FolderId folder);
+    void recordSkip(FolderId folder);
     void readListing(int fd);
     int currentFd();
     void makeRoom();
@@ -62,7 +68,11 @@ class FolderWalk {
     VisitedFolders& visited_;
     WalkPool* pool_;
     std::size_t budget_;
+    // Folders entered and passed over are written out only when other threads
+    // share the walk (to settle which place of a folder met twice comes first).
+    bool recordFolders_;
     std::size_t open_ = 0;
+    int refusedNoAtime_ = 0;
     WalkTask* task_ = nullptr;
     const std::vector<RootMask>* masks_ = nullptr;
     std::string path_;

@@ -72,7 +72,7 @@ class Collector {
     WalkPool& pool_;
     std::vector<std::vector<std::string>*> lists_;
     bool settle_;
-    VisitedFolders seen_;
+    VisitedFolders seen_{false};
 };
 
 }  // namespace
@@ -109,7 +109,7 @@ void SearchDirectoriesFor(std::span<const SearchRoot> roots, bool recursive, Wal
         task.dir = roots[i].dir;
         tasks.push_back(&pool.add(std::move(task)));
     }
-    VisitedFolders visited;
+    VisitedFolders visited(threads > 1);
     std::exception_ptr failure;
     {
         WalkPool* sharing = threads > 1 ? &pool : nullptr;

@@ -85,7 +85,8 @@ bool VisitedFolders::insert(FolderId folder) {
     const std::size_t hash = hashOf(folder);
     bool inserted = false;
     {
-        const std::lock_guard lock(mutex_);
+        std::unique_lock lock(mutex_, std::defer_lock);
+        if (shared_) lock.lock();
         inserted = insertLocked(folder, hash);
     }
     if (!inserted) metTwice_.store(true, std::memory_order_relaxed);

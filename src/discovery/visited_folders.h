@@ -21,7 +21,8 @@ struct FolderId {
 // Safe to use from several threads at once.
 class VisitedFolders {
   public:
-    VisitedFolders() = default;
+    // Locks only when `shared` (by several threads).
+    explicit VisitedFolders(bool shared) : shared_(shared) {}
     ~VisitedFolders();
     VisitedFolders(const VisitedFolders&) = delete;
     VisitedFolders& operator=(const VisitedFolders&) = delete;
@@ -48,6 +49,7 @@ class VisitedFolders {
     static void release(const Table& table);
     bool insertLocked(FolderId folder, std::size_t hash);
 
+    bool shared_;
     std::mutex mutex_;
     Table table_;
     std::size_t used_ = 0;

@@ -5,12 +5,14 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <climits>
 #include <fstream>
 #include <functional>
+#include <set>
 #include <sstream>
 
 #include "discovery/find_files.h"
@@ -125,6 +127,23 @@ TEST(Walk, AnyDepthWithFewDescriptors) {
         EXPECT_EQ(chainDepths(tree.root(), found), expected) << threads << " threads";
     }
     std::system(("rm -rf '" + tree.path("d") + "'").c_str());
+}
+
+// Folders are opened without updating access times where the user owns them;
+// folders of other owners are walked all the same.
+TEST(Walk, FoldersOfOtherOwnersAreWalked) {
+    if (::getuid() != 0) GTEST_SKIP() << "needs root to walk as another user";
+    TempTree tree;
+    ::chmod(tree.root().c_str(), 0755);
+    Paths configs;
+    for (int i = 0; i < 80; ++i) configs.push_back(tree.file(std::to_string(i) + "/q3config.cfg"));
+    const Paths found = inChild([&] {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) return Paths{"cannot become nobody"};
+        return walk(tree.dir(), 1);
+    });
+    std::sort(configs.begin(), configs.end());
+    EXPECT_EQ(std::set<std::string>(found.begin(), found.end()),
+              std::set<std::string>(configs.begin(), configs.end()));
 }
 
 // Makes `mountPoint` show `source` in a mount namespace of the calling process;
