@@ -108,7 +108,7 @@ bool FolderWalk::start(WalkTask& task) {
         if (arena_.size() < words) arena_.resize(words);
         std::memcpy(arenaAt(0), task.listing.data(), size);
         top_ = size;
-        frames_.push_back({fd, path_.size(), 0, 0, size, kNoStep, folder, {}});
+        pushFrame(fd, 0, kNoStep, folder);
         return true;
     }
     if (!visited_.insert(folder)) {
@@ -119,7 +119,7 @@ bool FolderWalk::start(WalkTask& task) {
     }
     const std::size_t enterStep = recordEnter(folder);
     readListing(fd);
-    frames_.push_back({fd, path_.size(), 0, 0, top_, enterStep, folder, {}});
+    pushFrame(fd, 0, enterStep, folder);
     return true;
 }
 
@@ -203,7 +203,12 @@ void FolderWalk::enter(int fd, const char* name, std::size_t length, FolderId fo
         return;
     }
     ++open_;
-    frames_.push_back({fd, path_.size(), start, start, top_, recordEnter(folder), folder, {}});
+    pushFrame(fd, start, recordEnter(folder), folder);
+}
+
+void FolderWalk::pushFrame(int fd, std::size_t start, std::size_t enterStep, FolderId folder) {
+    frames_.push_back({fd, path_.size(), start, start, top_, start, enterStep, folder, {}});
+    canGive_ = true;
 }
 
 std::size_t FolderWalk::recordEnter(FolderId folder) {
@@ -277,17 +282,25 @@ void FolderWalk::makeRoom() {
     }
 }
 
+bool FolderWalk::folderAt(std::size_t offset) {
+    const dirent64* entry = recordAt(arenaAt(offset));
+    return (entry->d_type == DT_DIR || entry->d_type == DT_UNKNOWN) && !dotOrDotDot(entry->d_name);
+}
+
 void FolderWalk::giveAway() {
+    // Listings only shrink until a folder is entered: once nothing was found to
+    // give, nothing is until then.
+    if (!canGive_) return;
     for (Frame& frame : frames_) {
-        // The folders still to do in this listing.
+        // The first folder still to do in this listing (records before `scan`
+        // are known to hold none).
+        std::size_t at = std::max(frame.next, frame.scan);
+        while (at < frame.end && !folderAt(at)) at += recordAt(arenaAt(at))->d_reclen;
+        frame.scan = at;
+        if (at == frame.end) continue;
         std::vector<std::size_t> folders;
-        for (std::size_t at = frame.next; at < frame.end; at += recordAt(arenaAt(at))->d_reclen) {
-            const dirent64* entry = recordAt(arenaAt(at));
-            if ((entry->d_type == DT_DIR || entry->d_type == DT_UNKNOWN) &&
-                !dotOrDotDot(entry->d_name))
-                folders.push_back(at);
-        }
-        if (folders.empty()) continue;
+        for (; at < frame.end; at += recordAt(arenaAt(at))->d_reclen)
+            if (folderAt(at)) folders.push_back(at);
         // The later half of them, with whatever else follows in the listing.
         const std::size_t split = folders[folders.size() / 2];
         WalkTask task;
@@ -302,6 +315,7 @@ void FolderWalk::giveAway() {
         }
         return;
     }
+    canGive_ = false;
 }
 
 bool FolderWalk::matchesAny(const char* name) const {

@@ -40,6 +40,7 @@ class FolderWalk {
         std::size_t start;       // its listing in the arena: from `start`,
         std::size_t next;        // the records still to do from `next`
         std::size_t end;         // to `end`
+        std::size_t scan;        // no folder to give among the records before
         std::size_t enterStep;   // its Enter step (kNoStep for a continued folder)
         FolderId folder;
         std::vector<std::size_t> handed;  // tasks given the tail of its listing, in order
@@ -59,6 +60,8 @@ class FolderWalk {
     void readListing(int fd);
     int currentFd();
     void makeRoom();
+    void pushFrame(int fd, std::size_t start, std::size_t enterStep, FolderId folder);
+    bool folderAt(std::size_t offset);
     void giveAway();
     bool matchesAny(const char* name) const;
     void match(const char* name);
@@ -73,6 +76,7 @@ class FolderWalk {
     bool recordFolders_;
     std::size_t open_ = 0;
     int refusedNoAtime_ = 0;
+    bool canGive_ = true;  // false once nothing to give was found, until a folder is entered
     WalkTask* task_ = nullptr;
     const std::vector<RootMask>* masks_ = nullptr;
     std::string path_;
