@@ -1,6 +1,7 @@
 #include "discovery/search_directory.h"
 
 #include <exception>
+#include <system_error>
 #include <thread>
 
 #include "discovery/folder_walk.h"
@@ -115,11 +116,17 @@ void SearchDirectoriesFor(std::span<const SearchRoot> roots, bool recursive, Wal
         WalkPool* sharing = threads > 1 ? &pool : nullptr;
         const std::size_t budget = kOpenFolders / threads;
         std::vector<std::jthread> helpers;
-        for (unsigned i = 1; i < threads; ++i)
-            helpers.emplace_back([&] {
-                FolderWalk walk(setup, visited, sharing, budget);
-                pool.work([&walk](WalkTask& task) { walk.run(task); });
-            });
+        // Without a thread the system refuses, the others do its share.
+        for (unsigned i = 1; i < threads; ++i) {
+            try {
+                helpers.emplace_back([&] {
+                    FolderWalk walk(setup, visited, sharing, budget);
+                    pool.work([&walk](WalkTask& task) { walk.run(task); });
+                });
+            } catch (const std::system_error&) {
+                break;
+            }
+        }
         FolderWalk walk(setup, visited, sharing, budget);
         try {
             for (WalkTask* task : tasks) walk.run(*task);
