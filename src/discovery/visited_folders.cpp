@@ -13,6 +13,10 @@ namespace {
 // walk touches its slots at random, one per folder, and small pages would cost a
 // miss of the address cache each time.
 constexpr std::size_t kHugePage = 2 * 1024 * 1024;
+// One huge page: room for 65,536 folders before the first rehash (a home of
+// many folders would otherwise pay for several); the system fills it with zeros
+// only when it is touched.
+constexpr std::size_t kFirstSize = kHugePage / sizeof(FolderId);
 
 std::size_t hashOf(const FolderId& folder) {
     const std::uint64_t mixed = (static_cast<std::uint64_t>(folder.inode) ^
@@ -52,7 +56,7 @@ void VisitedFolders::release(const Table& table) {
 bool VisitedFolders::insertLocked(FolderId folder, std::size_t hash) {
     if (2 * (used_ + 1) > table_.size) {
         const Table old = table_;
-        table_ = allocate(old.size == 0 ? 4096 : 2 * old.size);
+        table_ = allocate(old.size == 0 ? kFirstSize : 2 * old.size);
         used_ = 0;
         for (std::size_t i = 0; i < old.size; ++i)
             if (old.slots[i].inode != 0) insertLocked(old.slots[i], hashOf(old.slots[i]));
