@@ -1,12 +1,14 @@
 // The start-up walk of drive C: against GNU find on the same generated tree, in
 // the same run, warm cache:
 //
-//   discovery_bench [--root=PATH] [--entries=N] [--reps=N] [benchmark flags]
+//   discovery_bench [--root=PATH] [--entries=N] [--reps=N] [--threads=1,2]
+//                   [benchmark flags]
 //
 // The tree is made by the shared mktree tool (deterministic for the same entry
 // count) and kept beside a stamp file, so later runs reuse it. Every walk runs
-// once untimed first, to warm the cache. The ratios printed at the end are
-// median walk time / median find time: below 1 the walk is faster.
+// once untimed first, to warm the cache. Each walk runs with each thread count of
+// --threads (default: one, then two). The ratios printed at the end are median
+// walk time / median find time: below 1 the walk is faster.
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -18,6 +20,7 @@
 #include <iomanip>
 #include <iostream>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -31,6 +34,7 @@ struct Options {
     std::string root = (std::filesystem::temp_directory_path() / "brisko-bench-tree").string();
     long entries = 1'000'000;
     int reps = 5;
+    std::vector<unsigned> threads{1, 2};
 };
 
 Options parseOptions(int& argc, char** argv) {
@@ -44,7 +48,12 @@ Options parseOptions(int& argc, char** argv) {
             options.entries = std::stol(arg.substr(10));
         else if (arg.rfind("--reps=", 0) == 0)
             options.reps = std::stoi(arg.substr(7));
-        else
+        else if (arg.rfind("--threads=", 0) == 0) {
+            options.threads.clear();
+            std::istringstream list(arg.substr(10));
+            for (std::string count; std::getline(list, count, ',');)
+                options.threads.push_back(static_cast<unsigned>(std::stoul(count)));
+        } else
             argv[kept++] = argv[i];
     }
     argc = kept;
@@ -100,16 +109,17 @@ long findCount(const std::string& root) {
     return runCounting({"find", root, "-iname", "q3config.cfg"}).second;
 }
 
-std::size_t walkOne(const std::string& root) {
+std::size_t walkOne(const std::string& root, unsigned threads) {
     std::vector<std::string> configs;
-    brisko::SearchDirectory(root, "q3config.cfg", true, configs);
+    const brisko::SearchTarget target{"q3config.cfg", &configs};
+    brisko::SearchDirectoryFor(root, {&target, 1}, true, {.threads = threads});
     return configs.size();
 }
 
-std::size_t walkStartup(const std::string& root) {
+std::size_t walkStartup(const std::string& root, unsigned threads) {
     std::vector<std::string> configs, games;
     const brisko::SearchTarget targets[] = {{"q3config.cfg", &configs}, {"quake3.exe", &games}};
-    brisko::SearchDirectoryFor(root, targets, true);
+    brisko::SearchDirectoryFor(root, targets, true, {.threads = threads});
     return configs.size() + games.size();
 }
 
@@ -146,9 +156,12 @@ int main(int argc, char** argv) {
     const std::string root = options.root;
 
     // Warm the cache, and show what each one finds.
-    std::cout << "find -iname q3config.cfg: " << findCount(root) << " paths\n"
-              << "walk for q3config.cfg: " << walkOne(root) << " paths\n"
-              << "start-up walk (q3config.cfg + quake3.exe): " << walkStartup(root) << " paths\n";
+    std::cout << "find -iname q3config.cfg: " << findCount(root) << " paths\n";
+    for (unsigned threads : options.threads)
+        std::cout << "walk for q3config.cfg, " << threads
+                  << " thread(s): " << walkOne(root, threads) << " paths\n"
+                  << "start-up walk (q3config.cfg + quake3.exe), " << threads
+                  << " thread(s): " << walkStartup(root, threads) << " paths\n";
 
     const auto add = [&options](const char* name, auto body) {
         benchmark::RegisterBenchmark(name, body)
@@ -161,12 +174,18 @@ int main(int argc, char** argv) {
     add("find", [root](benchmark::State& state) {
         for (auto _ : state) benchmark::DoNotOptimize(findCount(root));
     });
-    add("walk", [root](benchmark::State& state) {
-        for (auto _ : state) benchmark::DoNotOptimize(walkOne(root));
-    });
-    add("startup_walk", [root](benchmark::State& state) {
-        for (auto _ : state) benchmark::DoNotOptimize(walkStartup(root));
-    });
+    std::vector<std::string> walks;
+    for (unsigned threads : options.threads) {
+        const std::string suffix = "_threads_" + std::to_string(threads);
+        walks.push_back("walk" + suffix);
+        add(walks.back().c_str(), [root, threads](benchmark::State& state) {
+            for (auto _ : state) benchmark::DoNotOptimize(walkOne(root, threads));
+        });
+        walks.push_back("startup_walk" + suffix);
+        add(walks.back().c_str(), [root, threads](benchmark::State& state) {
+            for (auto _ : state) benchmark::DoNotOptimize(walkStartup(root, threads));
+        });
+    }
 
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
@@ -174,10 +193,9 @@ int main(int argc, char** argv) {
 
     const double find = reporter.medians["find"];
     if (find > 0) {
-        std::cout << std::fixed << std::setprecision(2)
-                  << "ratio walk / find: " << reporter.medians["walk"] / find << "\n"
-                  << "ratio startup_walk / find: " << reporter.medians["startup_walk"] / find
-                  << "\n";
+        std::cout << std::fixed << std::setprecision(2);
+        for (const std::string& walk : walks)
+            std::cout << "ratio " << walk << " / find: " << reporter.medians[walk] / find << "\n";
     }
     return 0;
 }

@@ -8,9 +8,14 @@ namespace {
 
 constexpr const char* kConfigFile = "q3config.cfg";
 
-void searchDrivesDToZ(const Drives& drives, std::span<const SearchTarget> targets) {
+// One search of drive C: with `onC`, then of each present drive from D: to Z: with
+// `onOthers`: a folder met again on a later drive is not walked again.
+void searchDrives(const Drives& drives, std::span<const SearchTarget> onC,
+                  std::span<const SearchTarget> onOthers) {
+    std::vector<SearchRoot> roots{{drives.root('C'), onC}};
     for (char letter = 'D'; letter <= 'Z'; ++letter)
-        if (DrivePresent(drives, letter)) SearchDirectoryFor(drives.root(letter), targets, true);
+        if (DrivePresent(drives, letter)) roots.push_back({drives.root(letter), onOthers});
+    SearchDirectoriesFor(roots, true);
 }
 
 // The games' names after `others`, every native engine into the one list, so that
@@ -34,9 +39,8 @@ bool DrivePresent(const Drives& drives, char letter) {
 void FindFileOnDrives(const Drives& drives, const std::string& name,
                       std::vector<std::string>& list) {
     list.clear();
-    SearchDirectory(drives.root('C'), name, true, list);
     const SearchTarget target{name, &list};
-    searchDrivesDToZ(drives, {&target, 1});
+    searchDrives(drives, {&target, 1}, {&target, 1});
 }
 
 void FindConfigFiles(const Drives& drives, std::vector<std::string>& list) {
@@ -50,16 +54,14 @@ void FindGameExecutable(const Drives& drives, std::vector<std::string>& list) {
 
 void FindGamesOnDrives(const Drives& drives, GamesFound& games) {
     const std::vector<SearchTarget> targets = gameTargets(games);
-    SearchDirectoryFor(drives.root('C'), targets, true);
-    searchDrivesDToZ(drives, targets);
+    searchDrives(drives, targets, targets);
 }
 
 void FindStartupFiles(const Drives& drives, std::vector<std::string>& configFiles,
                       GamesFound& gamesOnDriveC) {
     configFiles.clear();
     const SearchTarget config{kConfigFile, &configFiles};
-    SearchDirectoryFor(drives.root('C'), gameTargets(gamesOnDriveC, {config}), true);
-    searchDrivesDToZ(drives, {&config, 1});
+    searchDrives(drives, gameTargets(gamesOnDriveC, {config}), {&config, 1});
 }
 
 }  // namespace brisko

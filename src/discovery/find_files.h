@@ -28,7 +28,8 @@ struct GamesFound {
 bool DrivePresent(const Drives& drives, char letter);
 
 // Empties `list`, then appends the path of every entry named `name` (any case) on
-// drive C: and then on each present drive from D: to Z:.
+// drive C: and then on each present drive from D: to Z:, in one search: a folder
+// met again on a later drive (mounted there too) is not walked again.
 void FindFileOnDrives(const Drives& drives, const std::string& name,
                       std::vector<std::string>& list);
 

@@ -1,142 +1,79 @@
 #include "discovery/search_directory.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <exception>
+#include <system_error>
+#include <thread>
 
-#include <cstdint>
-#include <cstring>
-#include <memory>
-
-#include "discovery/match_mask.h"
+#include "discovery/folder_walk.h"
+#include "discovery/walk_pool.h"
+#include "platform/posix/processors.h"
 
 namespace brisko {
 
 namespace {
 
-// One listing buffer per depth: a listing is read in chunks and stays open while
-// the walk descends into one of its sub-directories.
-constexpr std::size_t kListingBuffer = 32 * 1024;
+// Folders open at once, all threads together.
+constexpr std::size_t kOpenFolders = 64;
 
-bool readOnly(mode_t mode) {
-    return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+unsigned threadCount(unsigned asked) {
+    if (asked > 0) return asked;
+    return posix::OnlineProcessors().hasSecondProcessor() ? 2 : 1;
 }
 
-unsigned char typeOf(mode_t mode) {
-    if (S_ISREG(mode)) return DT_REG;
-    if (S_ISDIR(mode)) return DT_DIR;
-    if (S_ISLNK(mode)) return DT_LNK;
-    return DT_UNKNOWN;  // sockets, FIFOs, devices
-}
-
-class Walker {
+// Puts what the tasks found into the lists, in the order of a walk by one thread.
+// When no folder was met twice, every folder met was entered once, as the walk by
+// one thread enters it. Otherwise which place of a folder came first is settled
+// here, in walk order: an entered folder seen before is dropped with all it
+// holds, and a folder passed over whose first place was dropped, or lay further
+// on, is walked now.
+class Collector {
   public:
-    Walker(std::span<const SearchTarget> targets, bool recursive, WalkOptions options)
-        : recursive_(recursive), options_(options) {
-        for (const SearchTarget& target : targets)
-            masks_.push_back({NameMask(target.mask), target.list});
-    }
+    Collector(const WalkSetup& setup, WalkPool& pool, std::vector<std::vector<std::string>*> lists,
+              bool settleFolders)
+        : setup_(setup), pool_(pool), lists_(std::move(lists)), settle_(settleFolders) {}
 
-    void run(std::string dir) {
-        if (dir.empty()) return;
-        if (dir.back() != '/') dir += '/';
-        const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0) return;
-        path_ = std::move(dir);
-        list(fd, 0);
-        ::close(fd);
+    void collect(WalkTask& root) {
+        std::vector<std::pair<WalkTask*, std::size_t>> stack{{&root, 0}};
+        while (!stack.empty()) {
+            auto& [task, next] = stack.back();
+            WalkOutput& output = task->output;
+            if (next == output.steps.size()) {
+                stack.pop_back();
+                continue;
+            }
+            const WalkStep step = output.steps[next++];
+            switch (step.kind) {
+                case WalkStep::Kind::Match:
+                    lists_[step.value]->push_back(std::move(output.texts[step.text]));
+                    break;
+                case WalkStep::Kind::Enter:
+                    if (settle_ && !seen_.insert(step.folder)) next = step.value;
+                    break;
+                case WalkStep::Kind::Skip:
+                    if (settle_) walkAgain(*task, output.texts[step.text], step.folder);
+                    break;
+                case WalkStep::Kind::Handed:
+                    stack.push_back({&pool_.task(step.value), 0});
+                    break;
+            }
+        }
     }
 
   private:
-    struct Mask {
-        NameMask mask;
-        std::vector<std::string>* list;
-    };
-
-    void list(int fd, std::size_t depth) {
-        char* buffer = bufferAt(depth);
-        for (;;) {
-            const ssize_t size = ::getdents64(fd, buffer, kListingBuffer);
-            if (size <= 0) return;
-            for (ssize_t offset = 0; offset < size;) {
-                const auto* entry = reinterpret_cast<const struct dirent64*>(buffer + offset);
-                offset += entry->d_reclen;
-                entryFound(fd, entry->d_name, entry->d_type, depth);
-            }
-        }
+    void walkAgain(const WalkTask& from, const std::string& dir, FolderId folder) {
+        WalkTask task;
+        task.root = from.root;
+        task.dir = dir;
+        task.folder = folder;
+        FolderWalk(setup_, seen_, nullptr, kOpenFolders).run(task);
+        Collector(setup_, pool_, lists_, false).collect(task);
     }
 
-    void entryFound(int fd, const char* name, unsigned char type, std::size_t depth) {
-        if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'))) return;
-        if (type == DT_UNKNOWN || !options_.useListedTypes) {
-            struct stat st;
-            if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) return;
-            type = typeOf(st.st_mode);
-        }
-        switch (type) {
-            case DT_REG:
-            case DT_LNK:
-                match(name);
-                return;
-            case DT_DIR:
-                directoryFound(fd, name, depth);
-                return;
-            default:
-                return;
-        }
-    }
-
-    void directoryFound(int fd, const char* name, std::size_t depth) {
-        struct stat st;
-        bool known = false;
-        if (recursive_) {
-            const int sub = ::openat(fd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-            if (sub >= 0) {
-                known = ::fstat(sub, &st) == 0;
-                if (known && !readOnly(st.st_mode)) {
-                    const std::size_t length = path_.size();
-                    path_ += name;
-                    path_ += '/';
-                    list(sub, depth + 1);
-                    path_.resize(length);
-                    ::close(sub);
-                    return;
-                }
-                ::close(sub);
-            }
-        }
-        // Not entered: a read-only directory counts like a file.
-        if (!matchesAny(name)) return;
-        if (!known)
-            known = ::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
-        if (known && readOnly(st.st_mode)) match(name);
-    }
-
-    bool matchesAny(std::string_view name) const {
-        for (const Mask& mask : masks_)
-            if (mask.mask.matches(name)) return true;
-        return false;
-    }
-
-    void match(const char* name) {
-        const std::string_view entry(name);
-        for (Mask& mask : masks_)
-            if (mask.mask.matches(entry)) mask.list->push_back(path_ + name);
-    }
-
-    char* bufferAt(std::size_t depth) {
-        while (buffers_.size() <= depth)
-            buffers_.push_back(
-                std::make_unique<std::uint64_t[]>(kListingBuffer / sizeof(std::uint64_t)));
-        return reinterpret_cast<char*>(buffers_[depth].get());
-    }
-
-    bool recursive_;
-    WalkOptions options_;
-    std::vector<Mask> masks_;
-    std::string path_;
-    std::vector<std::unique_ptr<std::uint64_t[]>> buffers_;
+    const WalkSetup& setup_;
+    WalkPool& pool_;
+    std::vector<std::vector<std::string>*> lists_;
+    bool settle_;
+    VisitedFolders seen_{false};
 };
 
 }  // namespace
@@ -149,7 +86,60 @@ void SearchDirectory(std::string dir, const std::string& mask, bool recursive,
 
 void SearchDirectoryFor(std::string dir, std::span<const SearchTarget> targets, bool recursive,
                         WalkOptions options) {
-    Walker(targets, recursive, options).run(std::move(dir));
+    const SearchRoot root{std::move(dir), targets};
+    SearchDirectoriesFor({&root, 1}, recursive, options);
+}
+
+void SearchDirectoriesFor(std::span<const SearchRoot> roots, bool recursive, WalkOptions options) {
+    WalkSetup setup{.recursive = recursive, .useListedTypes = options.useListedTypes, .masks = {}};
+    std::vector<std::vector<std::string>*> lists;
+    for (const SearchRoot& root : roots) {
+        auto& masks = setup.masks.emplace_back();
+        for (const SearchTarget& target : root.targets) {
+            masks.push_back({NameMask(target.mask), lists.size()});
+            lists.push_back(target.list);
+        }
+    }
+    const unsigned threads = recursive ? threadCount(options.threads) : 1;
+
+    WalkPool pool;
+    std::vector<WalkTask*> tasks;
+    for (std::size_t i = 0; i < roots.size(); ++i) {
+        WalkTask task;
+        task.root = i;
+        task.dir = roots[i].dir;
+        tasks.push_back(&pool.add(std::move(task)));
+    }
+    VisitedFolders visited(threads > 1);
+    std::exception_ptr failure;
+    {
+        WalkPool* sharing = threads > 1 ? &pool : nullptr;
+        const std::size_t budget = kOpenFolders / threads;
+        std::vector<std::jthread> helpers;
+        // Without a thread the system refuses, the others do its share.
+        for (unsigned i = 1; i < threads; ++i) {
+            try {
+                helpers.emplace_back([&] {
+                    FolderWalk walk(setup, visited, sharing, budget);
+                    pool.work([&walk](WalkTask& task) { walk.run(task); });
+                });
+            } catch (const std::system_error&) {
+                break;
+            }
+        }
+        FolderWalk walk(setup, visited, sharing, budget);
+        try {
+            for (WalkTask* task : tasks) walk.run(*task);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        pool.rootsDone();
+        if (sharing) pool.work([&walk](WalkTask& task) { walk.run(task); });
+    }
+    if (!failure) failure = pool.failure();
+    if (failure) std::rethrow_exception(failure);
+    Collector collector(setup, pool, std::move(lists), threads > 1 && visited.metTwice());
+    for (WalkTask* task : tasks) collector.collect(*task);
 }
 
 }  // namespace brisko

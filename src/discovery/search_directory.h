@@ -9,7 +9,15 @@
 //                            when its name matches
 //   socket, FIFO, device     left out
 // Names beginning with a dot are ordinary names. Directories that cannot be
-// opened or read are skipped without a word.
+// opened or read are skipped without a word. An entry whose full path would be
+// longer than the system's path limit is left out, as nothing could open it. A
+// folder reached a second time in one search (same device and inode, through a
+// bind mount or a disk mounted twice) is not walked again: its entries are listed
+// once, where it was met first.
+//
+// The walk has no depth limit and keeps at most 64 folders open at once. On a
+// machine with a second processor it runs on two threads; the lists come out
+// exactly as the walk by one thread gives them.
 #pragma once
 
 #include <span>
@@ -36,11 +44,25 @@ struct WalkOptions {
     // Take an entry's type from the listing where the file system gives it; off,
     // every entry's type is read with a stat of its own.
     bool useListedTypes = true;
+    // The threads that walk: 0 for two on a machine with a second processor and
+    // one otherwise.
+    unsigned threads = 0;
 };
 
 // The same search for several masks in one walk: every list ends up exactly as
 // SearchDirectory with its mask alone would leave it.
 void SearchDirectoryFor(std::string dir, std::span<const SearchTarget> targets, bool recursive,
                         WalkOptions options = {});
+
+// A folder to search and the masks searched below it.
+struct SearchRoot {
+    std::string dir;
+    std::span<const SearchTarget> targets;
+};
+
+// One search of several folders in turn, as SearchDirectoryFor on each; a folder
+// reached again, in the same root or another, is walked only where met first.
+void SearchDirectoriesFor(std::span<const SearchRoot> roots, bool recursive,
+                          WalkOptions options = {});
 
 }  // namespace brisko

@@ -119,17 +119,18 @@ INSTANTIATE_TEST_SUITE_P(
                       DriveOrderCase{bits("CDEFGZ"), "CDEFGZ"},
                       DriveOrderCase{0xFC000000u | bits("C"), "C"}));
 
-TEST(FindFileOnDrives, ListsEveryMatchOfEveryDriveWithoutSortingOrDeduplicating) {
+// One search over all drives: a folder that is the root of two drives is walked
+// once, under the first letter.
+TEST(FindFileOnDrives, ListsEveryMatchOfEveryDriveWithoutSortingAndEachFolderOnce) {
     DriveFolders d("CD");
     d.drives.roots['E'] = d.drives.roots['D'];  // two letters for one folder
     d.drives.mask = bits("CDE");
     const std::string second = d.folders['C']->file("b/Q3CONFIG.CFG");
     Paths list;
     FindFileOnDrives(d.drives, "q3config.cfg", list);
-    ASSERT_EQ(list.size(), 4u);
+    ASSERT_EQ(list.size(), 3u);
     EXPECT_EQ(std::count(list.begin(), list.begin() + 2, second), 1);
     EXPECT_EQ(list[2], d.config('D'));
-    EXPECT_EQ(list[3], d.config('D'));
 }
 
 TEST(FindConfigFiles, EmptiesTheListThenFindsConfigFiles) {

@@ -36,9 +36,9 @@ inline bool setImmutable(const std::string& path, bool on) {
 
 class TempTree {
   public:
-    TempTree() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "brisko_tree_XXXXXX").string();
+    // A new folder in `base` (the system's temporary folder unless given).
+    explicit TempTree(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
+        std::string pattern = (base / "brisko_tree_XXXXXX").string();
         root_ = ::mkdtemp(pattern.data());
     }
     ~TempTree() {
