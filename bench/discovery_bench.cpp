@@ -1,4 +1,4 @@
-// The start-up walk of drive C: against GNU find on the same generated tree, in
+// The start-up search of drive C: against GNU find on the same generated tree, in
 // the same run, warm cache:
 //
 //   discovery_bench [--root=PATH] [--entries=N] [--reps=N] [--threads=1,2]
@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "discovery/find_files.h"
 #include "discovery/search_directory.h"
 
 extern char** environ;
@@ -116,11 +117,23 @@ std::size_t walkOne(const std::string& root, unsigned threads) {
     return configs.size();
 }
 
+// The tree as drive C:, the only drive.
+class TreeDrive : public brisko::Drives {
+  public:
+    explicit TreeDrive(std::string root) : root_(std::move(root) + "/") {}
+    std::uint32_t logicalDriveMask() const override { return 1u << ('C' - 'A'); }
+    std::string root(char letter) const override { return letter == 'C' ? root_ : ""; }
+
+  private:
+    std::string root_;
+};
+
+// The program's start-up search: config files and games, in one walk.
 std::size_t walkStartup(const std::string& root, unsigned threads) {
-    std::vector<std::string> configs, games;
-    const brisko::SearchTarget targets[] = {{"q3config.cfg", &configs}, {"quake3.exe", &games}};
-    brisko::SearchDirectoryFor(root, targets, true, {.threads = threads});
-    return configs.size() + games.size();
+    std::vector<std::string> configs;
+    brisko::GamesFound games;
+    brisko::FindStartupFiles(TreeDrive(root), configs, games, {.threads = threads});
+    return configs.size() + games.windowsGames.size() + games.nativeEngines.size();
 }
 
 // Keeps the median real time of every benchmark while printing as usual.
@@ -160,7 +173,7 @@ int main(int argc, char** argv) {
     for (unsigned threads : options.threads)
         std::cout << "walk for q3config.cfg, " << threads
                   << " thread(s): " << walkOne(root, threads) << " paths\n"
-                  << "start-up walk (q3config.cfg + quake3.exe), " << threads
+                  << "start-up walk (config files and games), " << threads
                   << " thread(s): " << walkStartup(root, threads) << " paths\n";
 
     const auto add = [&options](const char* name, auto body) {

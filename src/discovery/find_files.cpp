@@ -11,11 +11,11 @@ constexpr const char* kConfigFile = "q3config.cfg";
 // One search of drive C: with `onC`, then of each present drive from D: to Z: with
 // `onOthers`: a folder met again on a later drive is not walked again.
 void searchDrives(const Drives& drives, std::span<const SearchTarget> onC,
-                  std::span<const SearchTarget> onOthers) {
+                  std::span<const SearchTarget> onOthers, WalkOptions options = {}) {
     std::vector<SearchRoot> roots{{drives.root('C'), onC}};
     for (char letter = 'D'; letter <= 'Z'; ++letter)
         if (DrivePresent(drives, letter)) roots.push_back({drives.root(letter), onOthers});
-    SearchDirectoriesFor(roots, true);
+    SearchDirectoriesFor(roots, true, options);
 }
 
 // The games' names after `others`, every native engine into the one list, so that
@@ -58,10 +58,10 @@ void FindGamesOnDrives(const Drives& drives, GamesFound& games) {
 }
 
 void FindStartupFiles(const Drives& drives, std::vector<std::string>& configFiles,
-                      GamesFound& gamesOnDriveC) {
+                      GamesFound& gamesOnDriveC, WalkOptions options) {
     configFiles.clear();
     const SearchTarget config{kConfigFile, &configFiles};
-    searchDrives(drives, gameTargets(gamesOnDriveC, {config}), {&config, 1});
+    searchDrives(drives, gameTargets(gamesOnDriveC, {config}), {&config, 1}, options);
 }
 
 }  // namespace brisko

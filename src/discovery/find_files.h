@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "discovery/search_directory.h"
 #include "platform/platform.h"
 
 namespace brisko {
@@ -46,7 +47,8 @@ void FindGamesOnDrives(const Drives& drives, GamesFound& games);
 // The start-up searches with one walk of drive C:: `configFiles` as
 // FindConfigFiles leaves it, and the games on drive C: alone (its windowsGames as
 // FindGameExecutable leaves its list).
+// `options` chooses how the walk runs (the benchmark times one and two threads).
 void FindStartupFiles(const Drives& drives, std::vector<std::string>& configFiles,
-                      GamesFound& gamesOnDriveC);
+                      GamesFound& gamesOnDriveC, WalkOptions options = {});
 
 }  // namespace brisko
