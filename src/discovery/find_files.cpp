@@ -47,11 +47,6 @@ void FindConfigFiles(const Drives& drives, std::vector<std::string>& list) {
     FindFileOnDrives(drives, kConfigFile, list);
 }
 
-void FindGameExecutable(const Drives& drives, std::vector<std::string>& list) {
-    list.clear();
-    SearchDirectory(drives.root('C'), kGameExecutable, true, list);
-}
-
 void FindGamesOnDrives(const Drives& drives, GamesFound& games) {
     const std::vector<SearchTarget> targets = gameTargets(games);
     searchDrives(drives, targets, targets);

@@ -37,16 +37,12 @@ void FindFileOnDrives(const Drives& drives, const std::string& name,
 // FindFileOnDrives for "q3config.cfg".
 void FindConfigFiles(const Drives& drives, std::vector<std::string>& list);
 
-// Empties `list`, then appends the path of every "quake3.exe" on drive C: only.
-void FindGameExecutable(const Drives& drives, std::vector<std::string>& list);
-
 // Every game on drive C: and then on each present drive from D: to Z:, with one
 // walk of each drive for all the games' names.
 void FindGamesOnDrives(const Drives& drives, GamesFound& games);
 
 // The start-up searches with one walk of drive C:: `configFiles` as
-// FindConfigFiles leaves it, and the games on drive C: alone (its windowsGames as
-// FindGameExecutable leaves its list).
+// FindConfigFiles leaves it, and the games on drive C: alone.
 // `options` chooses how the walk runs (the benchmark times one and two threads).
 void FindStartupFiles(const Drives& drives, std::vector<std::string>& configFiles,
                       GamesFound& gamesOnDriveC, WalkOptions options = {});

@@ -141,16 +141,6 @@ TEST(FindConfigFiles, EmptiesTheListThenFindsConfigFiles) {
     EXPECT_EQ(list, (Paths{d.config('C'), d.config('E')}));
 }
 
-TEST(FindGameExecutable, SearchesDriveCOnly) {
-    DriveFolders d("CD");
-    const std::string onC = d.folders['C']->file("Games/Quake III Arena/quake3.exe");
-    d.folders['D']->file("quake3.exe");
-    Paths list{"stale"};
-    FindGameExecutable(d.drives, list);
-    EXPECT_EQ(list, Paths{onC});
-    EXPECT_EQ(d.drives.asked, "C");
-}
-
 TEST(FindStartupFiles, GivesWhatTheTwoSearchesGive) {
     DriveFolders d("CDE");
     d.folders['C']->file(".q3a/baseq3/Q3CONFIG.CFG");
@@ -164,7 +154,7 @@ TEST(FindStartupFiles, GivesWhatTheTwoSearchesGive) {
     FindStartupFiles(d.drives, configs, games);
     Paths expectedConfigs, expectedGames;
     FindConfigFiles(d.drives, expectedConfigs);
-    FindGameExecutable(d.drives, expectedGames);
+    SearchDirectory(d.drives.root('C'), "quake3.exe", true, expectedGames);
     EXPECT_EQ(configs, expectedConfigs);
     EXPECT_EQ(games.windowsGames, expectedGames);
     EXPECT_EQ(configs.size(), 5u);
