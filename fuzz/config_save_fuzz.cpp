@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "config/player_name.h"
@@ -43,7 +44,30 @@ std::vector<std::string> writtenLines(const std::string& bytes) {
 }
 
 // From "// Renderer Options" to the sound volume, whatever the settings.
-constexpr std::size_t kFixedLines = 67;
+constexpr std::size_t kFixedLines = 75;
+
+// A setting under its first name, followed at once by the same value under the
+// name today's engines read.
+constexpr std::pair<const char*, const char*> kTodaysNames[] = {
+    {"crosshairhealth", "cg_crosshairhealth"},
+    {"lagometer", "cg_lagometer"},
+    {"fov", "cg_fov"},
+    {"maxfps", "com_maxfps"},
+    {"r_segmentlength", "r_railsegmentlength"},
+    {"model", "headmodel"},
+    {"color", "color1"}};
+
+void checkTodaysNames(const std::vector<std::string>& settings) {
+    for (const auto& [first, today] : kTodaysNames) {
+        const std::string prefix = std::string("seta ") + first + " \"";
+        const auto at =
+            std::find_if(settings.begin(), settings.end(),
+                         [&](const std::string& line) { return line.starts_with(prefix); });
+        require(at != settings.end() && at + 1 != settings.end(), "each paired setting is written");
+        require(*(at + 1) == std::string("seta ") + today + " \"" + at->substr(prefix.size()),
+                "today's name follows with the same value");
+    }
+}
 
 void checkWrittenFile(const std::string& old, const std::string& name, const std::string& bytes) {
     const Lines oldLines = splitLines(old);
@@ -66,6 +90,7 @@ void checkWrittenFile(const std::string& old, const std::string& name, const std
     require(lines[at + kFixedLines - 1].starts_with("seta s_volume \""),
             "the sound volume ends it");
     require(lines[at + kFixedLines] == "// Not Tweaked", "the carried cvars follow");
+    checkTodaysNames({lines.begin() + at, lines.begin() + at + kFixedLines});
     // Each carried line is a line of the old file from the third on, in file order.
     std::size_t next = 2;
     for (std::size_t i = at + kFixedLines + 1; i < lines.size(); ++i) {

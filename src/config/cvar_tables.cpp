@@ -104,6 +104,18 @@ std::string volumeValue(int position) {
     return "0." + std::to_string(position);
 }
 
+// The model with the player colour as its skin ("visor/red", "sarge/blue"): body
+// and head alike.
+std::string playerModel(const TForm1& f) {
+    return asciiLower(f.ComboModel.text()) + "/" + asciiLower(f.SkinColorCombo.text());
+}
+
+// The railgun effect colour as the game's colour code: "Blue" 1 to "White" 7.
+std::string railColour(const TForm1& f) {
+    const int index = f.EffectColorCombo.itemIndex();
+    return index < 0 ? "" : std::to_string(index + 1);
+}
+
 bool skyChecked(const TForm1& f) {
     return f.rfastsky.checked();
 }
@@ -154,9 +166,13 @@ const CvarRow kHud[] = {
     {"cg_drawammowarning", checkBox(&TForm1::cgdrawammowarning)},
     {"cg_drawcrosshair", checkBox(&TForm1::cgdrawcrosshair)},
     {"cg_drawcrosshairnames", checkBox(&TForm1::cgdrawcrosshairnames)},
+    // Each setting under the name of the first releases, then under the name the
+    // engines read today (ioquake3, Quake3e, the 1.32 release).
     {"crosshairhealth", checkBox(&TForm1::crosshairhealth)},
+    {"cg_crosshairhealth", checkBox(&TForm1::crosshairhealth)},
     {"cg_gun", checkBox(&TForm1::cggun)},
     {"lagometer", radioButton(&TForm1::netgraph)},
+    {"cg_lagometer", radioButton(&TForm1::netgraph)},
     {"cg_thirdperson", checkBox(&TForm1::cgthirdperson)},
     {"cl_noprint", invertedCheckBox(&TForm1::clnoprint)},
     {"cg_drawfps", radioButton(&TForm1::cgshowfps)},
@@ -173,13 +189,16 @@ const CvarRow kMiscellaneous[] = {
 
 const CvarRow kPreferencesBeforeName[] = {
     {"handicap", textOf(&TForm1::HandicapCombo)},
-    // The skin is the railgun effect colour; the skin colour list is not written.
-    {"model",
-     [](const TForm1& f) {
-         return asciiLower(f.ComboModel.text()) + "/" + asciiLower(f.EffectColorCombo.text());
-     }},
+    // The head is drawn from headmodel; the colour codes tint the rail.
+    {"model", playerModel},
+    {"headmodel", playerModel},
+    {"color", railColour},
+    {"color1", railColour},
+    // Old name, then today's, as in the HUD block.
     {"fov", textOf(&TForm1::FovCombo)},
+    {"cg_fov", textOf(&TForm1::FovCombo)},
     {"maxfps", textOf(&TForm1::MaxFPSCombo)},
+    {"com_maxfps", textOf(&TForm1::MaxFPSCombo)},
 };
 
 const CvarRow kPreferencesFromName[] = {
@@ -192,6 +211,7 @@ const CvarRow kRailgun[] = {
      [](const TForm1& f) { return railTrailTimeValue(f.RailTrailTimeCombo.text()); }},
     {"r_railcorewidth", positionOf(&TForm1::InnerWidth)},
     {"r_segmentlength", positionOf(&TForm1::Distance)},
+    {"r_railsegmentlength", positionOf(&TForm1::Distance)},
     {"r_railwidth", positionOf(&TForm1::OuterWidth)},
 };
 

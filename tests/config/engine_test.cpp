@@ -3,6 +3,7 @@
 // player names never reach it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <span>
 #include <string>
@@ -96,7 +97,7 @@ std::vector<std::string> cvarsOf(const std::vector<std::pair<std::string, std::s
 TEST_F(EngineTest, EndsWithTheValuesOfTheFirstStateAndKeepsTheBinds) {
     useConfig(goldenFile("old-a.cfg"));
     const auto written = saveState(stateA(), "^1Caf\xe9 Fan");
-    ASSERT_EQ(written.size(), 59u);
+    ASSERT_EQ(written.size(), 67u);
     std::vector<std::string> cvars = cvarsOf(written);
     cvars.push_back("sensitivity");
     const auto report = engine(cvars);
@@ -116,7 +117,7 @@ TEST_F(EngineTest, EndsWithTheValuesOfTheFirstStateAndKeepsTheBinds) {
 TEST_F(EngineTest, EndsWithTheValuesOfTheSecondState) {
     useConfig(goldenFile("old-b.cfg"));
     const auto written = saveState(stateB(), "Player");
-    ASSERT_EQ(written.size(), 59u);
+    ASSERT_EQ(written.size(), 67u);
     const auto report = engine(cvarsOf(written));
     if (!report) GTEST_SKIP() << notHere;
     expectNoComplaints(*report);
@@ -125,6 +126,33 @@ TEST_F(EngineTest, EndsWithTheValuesOfTheSecondState) {
     EXPECT_EQ(valueOf(*report, "s_khz"), "11");
     // The old file's binds sat on its first two lines.
     EXPECT_EQ(report->binds, std::vector<std::string>{});
+}
+
+void selectItem(ComboBox& list, const std::string& text) {
+    const auto it = std::find(list.items().begin(), list.items().end(), text);
+    ASSERT_NE(it, list.items().end()) << text;
+    list.setItemIndex(static_cast<int>(it - list.items().begin()));
+}
+
+// The names today's engines read: field of view, frame cap, rail coil distance,
+// rail colour and the player's model, body and head.
+TEST_F(EngineTest, TodaysEnginesReadTheWindowsChoices) {
+    useConfig(goldenFile("old-b.cfg"));
+    selectItem(form.FovCombo, "110");
+    selectItem(form.MaxFPSCombo, "75");
+    const Setting settings[] = {
+        {"EffectColorCombo", 2}, {"Distance", 20}, {"ComboModel", 1}, {"SkinColorCombo", 1}};
+    saveState(settings, "Player");
+    const auto report =
+        engine({"cg_fov", "com_maxfps", "r_railSegmentLength", "color1", "model", "headmodel"});
+    if (!report) GTEST_SKIP() << notHere;
+    expectNoComplaints(*report);
+    EXPECT_EQ(valueOf(*report, "cg_fov"), "110");
+    EXPECT_EQ(valueOf(*report, "com_maxfps"), "75");
+    EXPECT_EQ(valueOf(*report, "r_railSegmentLength"), "20");
+    EXPECT_EQ(valueOf(*report, "color1"), "3");
+    EXPECT_EQ(valueOf(*report, "model"), "sarge/blue");
+    EXPECT_EQ(valueOf(*report, "headmodel"), "sarge/blue");
 }
 
 TEST_F(EngineTest, RefusedNamesNeverReachTheEngine) {

@@ -111,7 +111,7 @@ const Setting kStateB[] = {
     {"cgdrawcrosshair", 0}, {"cgdrawcrosshairnames", 1}, {"crosshairhealth", 0}, {"cggun", 1},
     {"fragcounter", 1}, {"cgthirdperson", 1}, {"clnoprint", 0}, {"cgdrawtimer", 1},
     {"cgautoswitch", 1}, {"cgbrasstimeCombo", 16}, {"cggibs", 0}, {"rsmp", 1},
-    {"HandicapCombo", 99}, {"ComboModel", 0}, {"EffectColorCombo", 6}, {"FovCombo", 15},
+    {"HandicapCombo", 99}, {"ComboModel", 0}, {"SkinColorCombo", 1}, {"EffectColorCombo", 6}, {"FovCombo", 15},
     {"MaxFPSCombo", 46}, {"clrun", 0}, {"RailTrailTimeCombo", 25}, {"InnerWidth", 1},
     {"Distance", 100}, {"OuterWidth", 150}, {"PlayerPredict", 0}, {"MaxPacketsCombo", 70},
     {"RateCombo", 41}, {"loadas8bit", 1}, {"cgfootsteps", 0}, {"SampleRateCombo", 0},

@@ -2,6 +2,7 @@
 // text shown.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <utility>
 #include <vector>
@@ -70,11 +71,6 @@ INSTANTIATE_TEST_SUITE_P(Mappings, WrittenValueTest, ::testing::Values(
                 {{0, "2000"}, {1, "1900"}, {10, "1000"}, {15, "500"}, {16, "0"}, {-1, ""}}},
     MappingCase{{}, "RailTrailTimeCombo", "cg_railtrailtime",
                 {{0, "2500"}, {15, "1000"}, {21, "400"}, {24, "100"}, {25, "0"}}},
-    // Model and skin: the skin is the railgun effect colour.
-    MappingCase{{{"EffectColorCombo", 3}, {"SkinColorCombo", 1}}, "ComboModel", "model",
-                {{1, "sarge/red"}}},
-    MappingCase{{{"EffectColorCombo", 2}, {"SkinColorCombo", 0}}, "ComboModel", "model",
-                {{0, "visor/cyan"}}},
     // Sound volume in tenths, sample rate in kHz.
     MappingCase{{}, "SoundVolume", "s_volume",
                 {{0, "0"}, {1, "0.1"}, {5, "0.5"}, {9, "0.9"}, {10, "1"}}},
@@ -88,12 +84,32 @@ INSTANTIATE_TEST_SUITE_P(Mappings, WrittenValueTest, ::testing::Values(
     MappingCase{{}, "rvertexlight", "r_vertexlight", {{1, "1"}}}));
 // clang-format on
 
-TEST_F(FormFixture, CvarsOnlyUnderTheirWrittenNames) {
-    for (const std::string& line : composed(form)) {
-        EXPECT_FALSE(line.starts_with("seta cg_lagometer ")) << line;
-        EXPECT_FALSE(line.starts_with("seta r_railsegmentlength ")) << line;
-        EXPECT_FALSE(line.starts_with("seta color")) << line;
-    }
+// The player's model with the player colour as its skin, for body and head, then
+// the rail's effect colour as the game's colour code, twice.
+TEST_F(FormFixture, ModelSkinAndRailColour) {
+    const char* const models[] = {"visor", "sarge"};
+    const char* const skins[] = {"red", "blue"};
+    // The effect colours in the list's order, with the game's colour codes.
+    const std::pair<const char*, const char*> colours[] = {
+        {"Blue", "1"},    {"Green", "2"},  {"Cyan", "3"}, {"Red", "4"},
+        {"Magenta", "5"}, {"Yellow", "6"}, {"White", "7"}};
+    for (int model = 0; model < 2; ++model)
+        for (int skin = 0; skin < 2; ++skin)
+            for (int colour = 0; colour < 7; ++colour) {
+                const Setting settings[] = {
+                    {"ComboModel", model}, {"SkinColorCombo", skin}, {"EffectColorCombo", colour}};
+                applySettings(form, settings);
+                ASSERT_EQ(form.EffectColorCombo.text(), colours[colour].first);
+                const Lines lines = composed(form);
+                const auto at = std::find(lines.begin(), lines.end(),
+                                          "seta handicap \"" + form.HandicapCombo.text() + "\"");
+                ASSERT_GE(std::distance(at, lines.end()), 5);
+                const std::string look = std::string(models[model]) + "/" + skins[skin];
+                const std::string code = colours[colour].second;
+                EXPECT_EQ(Lines(at + 1, at + 5),
+                          (Lines{"seta model \"" + look + "\"", "seta headmodel \"" + look + "\"",
+                                 "seta color \"" + code + "\"", "seta color1 \"" + code + "\""}));
+            }
 }
 
 }  // namespace
