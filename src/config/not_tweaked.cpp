@@ -9,9 +9,12 @@ namespace brisko {
 namespace {
 
 // s_khz is written from the sample rate list and is not carried: the old line
-// after it would win in the game and grow the file at every save.
+// after it would win in the game and grow the file at every save. Crosshair size,
+// view size and zoom are carried under their first names and under the names the
+// engines read today.
 constexpr const char* kNotTweaked[] = {
     "crosshairsize",
+    "cg_crosshairsize",
     "cg_drawkiller",
     "cg_drawstatus",
     "s_musicvolume",
@@ -24,6 +27,7 @@ constexpr const char* kNotTweaked[] = {
     "r_gldriver",
     "r_fullscreen",
     "viewsize",
+    "cg_viewsize",
     "cl_mouseaccel",
     "sensitivity",
     "freelook",
@@ -34,6 +38,7 @@ constexpr const char* kNotTweaked[] = {
     "r_allowextensions",
     "cg_stereoseparation",
     "zoomfov",
+    "cg_zoomfov",
     "cm_playercurveclip",
     "s_mixprestep",
     "s_mixahead",

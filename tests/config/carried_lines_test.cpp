@@ -86,6 +86,13 @@ INSTANTIATE_TEST_SUITE_P(
         CarryCase{"BindLinesLeftToTheBindBlock",
                   {"1", "2", "bind sensitivity \"+attack\"", "bind snd_x \"y\""},
                   {}},
+        CarryCase{"TodaysNamesBesideTheFirstOnes",
+                  {"1", "2", "seta CG_CrosshairSize \"24\"", "seta crosshairsize \"30\"",
+                   "seta cg_zoomFov \"22.5\"", "seta viewsize \"90\"", "seta cg_ViewSize \"100\"",
+                   "seta cg_fov \"110\"", "seta ZOOMFOV \"30\""},
+                  {"seta CG_CrosshairSize \"24\"", "seta crosshairsize \"30\"",
+                   "seta cg_zoomFov \"22.5\"", "seta viewsize \"90\"", "seta cg_ViewSize \"100\"",
+                   "seta ZOOMFOV \"30\""}},
         CarryCase{"DuplicatesKeptInFileOrder",
                   {"1", "2", "seta viewsize \"100\"", "seta fov \"90\"", "seta viewsize \"90\""},
                   {"seta viewsize \"100\"", "seta viewsize \"90\""}}),
@@ -99,9 +106,10 @@ TEST(NotTweakedLine, AppendsOnlyWhenTheNameMatches) {
     EXPECT_EQ(out, Lines{"seta ZoomFov \"22\""});
 }
 
-// Without s_khz (the SampleRateNotCarried case shows it is not carried).
-TEST(NotTweakedNames, FiftyEightNames) {
-    EXPECT_EQ(notTweakedNames().size(), 58u);
+// Without s_khz (the SampleRateNotCarried case shows it is not carried), with the
+// three names of today's engines.
+TEST(NotTweakedNames, SixtyOneNames) {
+    EXPECT_EQ(notTweakedNames().size(), 61u);
 }
 
 }  // namespace

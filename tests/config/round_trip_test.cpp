@@ -33,7 +33,7 @@ std::vector<std::string> between(const std::vector<std::string>& lines, const st
 // The cvars a save carries over, s_khz left out (it is written from the sample rate list).
 // clang-format off
 const char* const kCarried[] = {
-    "crosshairsize", "cg_drawkiller", "cg_drawstatus", "s_musicvolume", "r_lastvalidrenderer",
+    "crosshairsize", "cg_crosshairsize", "cg_viewsize", "cg_zoomfov", "cg_drawkiller", "cg_drawstatus", "s_musicvolume", "r_lastvalidrenderer",
     "r_simplemipmaps", "r_overbrightbits", "r_detailtextures", "r_preloadtextures",
     "r_roundimagesdown", "r_gldriver", "r_fullscreen", "viewsize", "cl_mouseaccel", "sensitivity",
     "freelook", "sv_hostname", "timelimit", "fraglimit", "dmflags", "r_allowextensions",
