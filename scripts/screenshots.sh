@@ -90,11 +90,12 @@ sleep 0.8
 xdotool mouseup 1
 
 # The four pages, from the tree: its first row, opened, then one row down each
-# time. The page follows the row's position: renderer, client, railgun, network.
+# time. Each row shows the page of its caption: client (the root), renderer,
+# railgun, network.
 read -r x y _ <<<"$(geometry form1_view.cpp TreeView1)"
 xdotool mousemove --window "$main" $((x + 40)) $((y + 8)) click 1 key Right
-shot "$main" page-renderer
-for page in client railgun network; do
+shot "$main" page-client
+for page in renderer railgun network; do
     xdotool key Down
     shot "$main" "page-$page"
 done

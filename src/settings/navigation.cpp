@@ -24,12 +24,13 @@ void TForm1::UpdateHelpPanel(std::uint8_t pageCode, const std::string& descripti
     panel.cvarLine.setCaption(cvarLine);
 }
 
-// The page follows the selected node's position, not its caption: the root
-// "Client Settings" shows the renderer page.
+// Each node brings the page of its own caption to the front.
 void TForm1::TreeView1Change() {
-    for (int position = 0; position <= kNetworkPage; ++position)
-        if (TreeView1.selected() == position)
-            Pages.bringToFront(pageOf(static_cast<std::uint8_t>(position)));
+    static constexpr std::uint8_t kPageOfNode[] = {kClientPage, kRendererPage, kRailPage,
+                                                   kNetworkPage};
+    const int node = TreeView1.selected();
+    if (node >= 0 && node < static_cast<int>(std::size(kPageOfNode)))
+        Pages.bringToFront(pageOf(kPageOfNode[node]));
 }
 
 void TForm1::FormClick() {

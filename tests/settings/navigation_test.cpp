@@ -1,4 +1,4 @@
-// Page switching by node position, the help panels, and the window-geometry repair.
+// Page switching by node, the help panels, and the window-geometry repair.
 #include <gtest/gtest.h>
 
 #include "support/form_fixture.h"
@@ -8,12 +8,12 @@ namespace {
 
 using test::FormFixture;
 
-TEST_F(FormFixture, PageFollowsTheNodePositionNotItsCaption) {
+TEST_F(FormFixture, EachNodeShowsThePageOfItsCaption) {
     const std::pair<int, Page*> cases[] = {
-        {1, &form.ClientSettings},  // "Renderer Options"
-        {2, &form.RailGunOptions},
-        {3, &form.NetworkOptions},
-        {0, &form.RendererOptions},  // the root "Client Settings"
+        {1, &form.RendererOptions},  // "Renderer Options"
+        {2, &form.RailGunOptions},  {3, &form.NetworkOptions},
+        {0, &form.ClientSettings},  // the root "Client Settings"
+        {1, &form.RendererOptions},
     };
     for (auto [node, page] : cases) {
         form.TreeView1.select(node);
