@@ -24,7 +24,10 @@ std::vector<SearchTarget> gameTargets(GamesFound& games, std::vector<SearchTarge
     games.windowsGames.clear();
     games.nativeEngines.clear();
     others.push_back({kGameExecutable, &games.windowsGames});
-    for (const char* engine : kNativeEngines) others.push_back({engine, &games.nativeEngines});
+    for (const auto& engines : {std::span<const char* const>(kNativeEngines),
+                                std::span<const char* const>(kOpenArenaEngines),
+                                std::span<const char* const>(kUrbanTerrorEngines)})
+        for (const char* engine : engines) others.push_back({engine, &games.nativeEngines});
     return others;
 }
 

@@ -11,17 +11,23 @@
 
 namespace brisko {
 
-// The Windows game, started through Wine.
+// The Windows game, started through Wine (or Steam).
 inline constexpr const char* kGameExecutable = "quake3.exe";
 // The native engines that read q3config.cfg as the Windows game does, in the order
-// they are preferred.
-inline constexpr std::array<const char*, 6> kNativeEngines = {
-    "ioquake3", "ioquake3.x86_64", "ioquake3.aarch64", "quake3e", "quake3e.x64", "quake3e.aarch64"};
+// they are preferred: ioquake3's and Quake3e's builds, then the launchers of the
+// distributions. Dedicated servers are never among them.
+inline constexpr std::array<const char*, 10> kNativeEngines = {
+    "ioquake3", "ioquake3.x86_64",    "ioquake3.arm64", "ioquake3.x86",    "quake3e.x64",
+    "quake3e",  "quake3e-vulkan.x64", "quake3e-vulkan", "quake3e.aarch64", "quake3"};
+// The engines of the other games that keep a q3config.cfg.
+inline constexpr std::array<const char*, 2> kOpenArenaEngines = {"openarena", "openarena.x86_64"};
+inline constexpr std::array<const char*, 3> kUrbanTerrorEngines = {"Quake3-UrT.x86_64",
+                                                                   "Quake3-UrT", "urbanterror"};
 
 // The games a search found, each list in the order of the search.
 struct GamesFound {
     std::vector<std::string> windowsGames;   // every "quake3.exe"
-    std::vector<std::string> nativeEngines;  // every entry named like a native engine
+    std::vector<std::string> nativeEngines;  // every entry named like an engine of any of the games
 };
 
 // Whether the drive with this letter (either case) exists; raises "Invalid drive
