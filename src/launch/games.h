@@ -1,7 +1,10 @@
-// The games Save & Test can start: the Windows game quake3.exe (through Wine) and
-// the native engines, found on PATH and on the drives.
+// The games Save & Test can start, and which of them tests a config: the Windows
+// game quake3.exe (through Wine, or Steam's through Steam), the native engines (on
+// PATH, at the places distributions put them, the ioquake3 Flatpak, on the
+// drives), and the engines of OpenArena and Urban Terror for their own configs.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -11,9 +14,6 @@
 
 namespace brisko {
 
-// The folder that holds a path, without a trailing '/' ("/" for the root).
-std::string FolderOf(const std::string& path);
-
 // Whether the path names a regular file (or a link to one) that the user may execute.
 bool IsExecutableFile(const std::string& path);
 
@@ -22,15 +22,35 @@ bool IsExecutableFile(const std::string& path);
 std::vector<std::string> FindOnPath(std::span<const char* const> names);
 
 // Whether start-up enables Save & Test: a quake3.exe or a native engine on drive C:,
-// or a native engine on PATH. A native engine counts only as an executable file.
-bool GameToTest(const GamesFound& onDriveC);
+// or an engine on PATH, at a distribution's place or as the ioquake3 Flatpak.
+bool GameToTest(const Drives& drives, const GamesFound& onDriveC);
 
-// The game that tests the config at `configPath`, by the first rule that applies:
-//   1. the quake3.exe (any case) of the config's own game folder, GAME/MOD/config;
-//   2. for a config under ~/.q3a/ (drive C:'s .q3a/, where native engines read
-//      theirs), the first native engine, PATH first, then the drives;
-//   3. the first quake3.exe on the drives, else the first native engine as in 2.
-// Empty when there is no game. The drives are walked (once) only when needed.
-std::string ChooseGame(const Drives& drives, const std::string& configPath);
+// The game chosen for a config and what it is told.
+struct GameChoice {
+    enum class Kind {
+        Engine,   // a native engine, started directly
+        Windows,  // quake3.exe: through Steam when it is Steam's, else through Wine
+        Flatpak,  // the ioquake3 Flatpak: `path` is the flatpak program
+    };
+    Kind kind;
+    std::string path;
+    std::string homePath;  // for fs_homepath, where the engine is to read the config; or none
+    std::string mod;       // for fs_game, the config's mod folder; or none
+};
+
+// The Flatpak application of ioquake3, and Steam's.
+inline constexpr const char* kIoquake3Flatpak = "org.ioquake3.ioquake3";
+inline constexpr const char* kSteamFlatpak = "com.valvesoftware.Steam";
+
+// The flatpak program when the application is installed (for the user or the
+// system) and flatpak is on PATH; else nothing.
+std::optional<std::string> FlatpakFor(const Drives& drives, const std::string& application);
+
+// The game that tests the config at `configPath`. Nothing when no Quake III game
+// is found; raises "Cannot start <config>: its game was not found" when the config
+// belongs to OpenArena or Urban Terror and that game is not found. The drives are
+// walked (once) only when the rules before do not decide. The rules are those of
+// the README's Save & Test section.
+std::optional<GameChoice> ChooseGame(const Drives& drives, const std::string& configPath);
 
 }  // namespace brisko

@@ -8,10 +8,14 @@
 #include "launch/games.h"
 #include "platform/ascii.h"
 #include "platform/posix/files.h"
+#include "platform/posix/paths.h"
 
 namespace brisko {
 
 namespace {
+
+// Quake III Arena's application on Steam.
+constexpr const char* kSteamApplication = "2200";
 
 // A Windows program: a .exe file that begins with the bytes "MZ".
 bool isWindowsProgram(const std::string& path) {
@@ -24,16 +28,62 @@ bool isWindowsProgram(const std::string& path) {
     return windows;
 }
 
-std::string nameOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // The Wine prefix that holds a program: the folder above its last "drive_c".
 std::string winePrefixOf(const std::string& program) {
     const auto driveC = program.rfind("/drive_c/");
     if (driveC == std::string::npos) return {};
     return driveC == 0 ? "/" : program.substr(0, driveC);
+}
+
+// Steam's copy of the game lies in a library's "steamapps/common/" folder.
+bool isSteamGame(const std::string& game) {
+    return asciiLower(game).find("/steamapps/common/") != std::string::npos;
+}
+
+std::string firstOnPath(const char* name) {
+    const char* const names[] = {name};
+    const std::vector<std::string> found = FindOnPath(names);
+    return found.empty() ? std::string() : found.front();
+}
+
+// How the chosen game is started: the program, the words before the game's own,
+// the working folder and the variables added.
+struct Start {
+    std::string program;
+    std::vector<std::string> args;
+    std::string folder;
+    std::vector<std::string> environment;
+};
+
+Start windowsStart(const Drives& drives, const std::string& game) {
+    const std::string folder = FolderOf(game);
+    if (isSteamGame(game)) {
+        if (const std::string steam = firstOnPath("steam"); !steam.empty())
+            return {steam, {"-applaunch", kSteamApplication}, folder, {}};
+        if (auto flatpak = FlatpakFor(drives, kSteamFlatpak))
+            return {*flatpak, {"run", kSteamFlatpak, "-applaunch", kSteamApplication}, folder, {}};
+    }
+    const std::string wine = firstOnPath("wine");
+    if (wine.empty())
+        throw AppError("Cannot start " + game +
+                       ": Windows programs need Wine, which was not found");
+    Start start{wine, {game}, folder, {}};
+    if (const std::string prefix = winePrefixOf(game); !prefix.empty())
+        start.environment.push_back("WINEPREFIX=" + prefix);
+    return start;
+}
+
+Start startOf(const Drives& drives, const GameChoice& game) {
+    switch (game.kind) {
+        case GameChoice::Kind::Flatpak:
+            return {game.path, {"run", kIoquake3Flatpak}, WithoutTrailingSlash(drives.root('C')), {}};
+        case GameChoice::Kind::Windows:
+            if (isWindowsProgram(game.path)) return windowsStart(drives, game.path);
+            break;
+        case GameChoice::Kind::Engine:
+            break;
+    }
+    return {game.path, {}, FolderOf(game.path), {}};
 }
 
 }  // namespace
@@ -46,36 +96,21 @@ std::string GameParameters(const std::string& map, bool cheats, const std::strin
     return parameters;
 }
 
-std::string ModParameters(const std::string& configPath) {
-    const std::string mod = nameOf(FolderOf(configPath));
-    if (configPath.empty() || mod.empty() || asciiLower(mod) == "baseq3") return {};
-    // A blank would split the folder's name into two words.
-    return " +set fs_game " + (mod.find(' ') == std::string::npos ? mod : '"' + mod + '"');
-}
-
 void LaunchGame(Platform& platform, const std::string& configPath, const std::string& map,
                 bool cheats, const std::string& extra) {
-    const std::string game = ChooseGame(platform.drives, configPath);
-    if (game.empty()) throw AppError("List index out of bounds (0)");
+    const std::optional<GameChoice> game = ChooseGame(platform.drives, configPath);
+    if (!game) throw AppError("List index out of bounds (0)");
 
-    std::string program = game;
-    std::vector<std::string> args, environment;
-    if (isWindowsProgram(game)) {
-        const char* const wine[] = {"wine"};
-        const std::vector<std::string> wines = FindOnPath(wine);
-        if (wines.empty())
-            throw AppError("Cannot start " + game +
-                           ": Windows programs need Wine, which was not found");
-        program = wines.front();
-        args.push_back(game);
-        if (const std::string prefix = winePrefixOf(game); !prefix.empty())
-            environment.push_back("WINEPREFIX=" + prefix);
-    }
-    const std::string parameters = ModParameters(configPath) + GameParameters(map, cheats, extra);
-    for (std::string& arg : platform.processes.splitCommandLine(parameters))
-        args.push_back(std::move(arg));
-    if (!platform.processes.startDetached(program, args, FolderOf(game), environment))
-        throw AppError("Cannot start " + game);
+    Start start = startOf(platform.drives, *game);
+    // Where the config lies, each as words of their own.
+    if (!game->homePath.empty())
+        start.args.insert(start.args.end(), {"+set", "fs_homepath", game->homePath});
+    if (!game->mod.empty()) start.args.insert(start.args.end(), {"+set", "fs_game", game->mod});
+    for (std::string& arg : platform.processes.splitCommandLine(GameParameters(map, cheats, extra)))
+        start.args.push_back(std::move(arg));
+    if (!platform.processes.startDetached(start.program, start.args, start.folder,
+                                          start.environment))
+        throw AppError("Cannot start " + game->path);
 }
 
 }  // namespace brisko

@@ -86,6 +86,9 @@ class Drives {
     virtual std::uint32_t logicalDriveMask() const = 0;
     // Folder that stands for a drive's root, with its trailing '/'.
     virtual std::string root(char letter) const = 0;
+    // The folder that stands for the system's root, where programs are installed,
+    // with its trailing '/'; empty when there is none to look in.
+    virtual std::string systemRoot() const { return "/"; }
 };
 
 class Processors {

@@ -153,7 +153,7 @@ TEST_F(StartupTest, ConfigFilesOfEveryDriveInDiscoveryOrderForTheSelectionList) 
 }
 
 // A game on drive C: (any quake3.exe, or an engine that is an executable file), or
-// an engine on PATH.
+// an engine on PATH, at a distribution's place or as the Flatpak.
 class SaveTestEnabledTest : public ::testing::TestWithParam<std::pair<const char*, bool>> {};
 
 TEST_P(SaveTestEnabledTest, NeedsAGameOnDriveCOrAnEngineOnPath) {
@@ -167,11 +167,14 @@ TEST_P(SaveTestEnabledTest, NeedsAGameOnDriveCOrAnEngineOnPath) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, SaveTestEnabledTest,
-    ::testing::Values(std::pair{"wD:quake3.exe xD:ioquake3 tC:quake3e dC:ioquake3 tQ:quake3e",
-                                false},
-                      std::pair{"tC:Games/Quake3/quake3.exe", true},
-                      std::pair{"xC:ioq3/ioquake3.x86_64", true},
-                      std::pair{"xQ:quake3e.aarch64", true}));
+    ::testing::Values(
+        std::pair{"wD:quake3.exe xD:ioquake3 tC:quake3e dC:ioquake3 tQ:quake3e "
+                  "xP:flatpak xS:usr/lib/ioquake3/ioq3ded xS:usr/bin/ioquake3",
+                  false},
+        std::pair{"xS:usr/lib/ioquake3/ioquake3", true},
+        std::pair{"xP:flatpak dC:.local/share/flatpak/app/org.ioquake3.ioquake3", true},
+        std::pair{"xQ:openarena", true}, std::pair{"tC:Games/Quake3/quake3.exe", true},
+        std::pair{"xC:ioq3/ioquake3.x86_64", true}, std::pair{"xQ:quake3e.aarch64", true}));
 
 // An error raised while a window is created is shown, and the start-up goes on.
 TEST_F(StartupTest, AnErrorInAWindowsCreationIsShownAndStartUpGoesOn) {

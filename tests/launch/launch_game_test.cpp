@@ -66,16 +66,73 @@ TEST_P(LaunchTest, StartsTheGameOfTheConfig) {
 INSTANTIATE_TEST_SUITE_P(
     Table, LaunchTest,
     ::testing::Values(
-        // A config under ~/.q3a/: an engine on PATH (folder by folder, then in the
-        // table's order; only executable files), before any quake3.exe; its mod.
-        LaunchCase{false, "xQ:ioquake3 xP:quake3e.x64 xP:ioquake3.x86_64 tP:ioquake3 wC:quake3.exe",
-                   "C:.q3a/defrag/q3config.cfg", "",
-                   "P:ioquake3.x86_64|+set|fs_game|defrag|+map|q3test1|@P:"},
+        // A config in a native engine's home: an engine on PATH (folder by folder,
+        // then in the table's order; only executable files, no dedicated server),
+        // before any quake3.exe, told the home and the mod.
+        LaunchCase{
+            false, "xQ:ioquake3 xP:quake3e.x64 xP:ioquake3.x86_64 tP:ioquake3 wC:quake3.exe",
+            "C:.q3a/defrag/q3config.cfg", "",
+            "P:ioquake3.x86_64|+set|fs_homepath|C:.q3a|+set|fs_game|defrag|+map|q3test1|@P:"},
         LaunchCase{true, "xP:ioquake3", "C:.q3a/my mod/q3config.cfg", "+set name \"Big Boss\"",
-                   "P:ioquake3|+set|fs_game|my mod|+map|q3test1|+set|name|Big Boss|@P:"},
+                   "P:ioquake3|+set|fs_homepath|C:.q3a|+set|fs_game|my mod|+map|q3test1|+set|name|"
+                   "Big Boss|@P:"},
+        LaunchCase{false, "xP:ioq3ded.x86_64 xP:quake3 xP:quake3e-vulkan xQ:ioquake3.x86",
+                   "C:.config/Quake3/baseq3/q3config.cfg", "",
+                   "P:quake3e-vulkan|+set|fs_homepath|C:.config/Quake3|+map|q3test1|@P:"},
+        // Then at the distributions' places, the Flatpak, and on the drives.
+        LaunchCase{false, "xS:usr/games/quake3 xS:opt/quake3/ioquake3 xD:q3/ioquake3",
+                   "C:.q3a/baseq3/q3config.cfg", "",
+                   "S:opt/quake3/ioquake3|+set|fs_homepath|C:.q3a|+map|q3test1|@S:opt/quake3"},
+        LaunchCase{true, "xP:flatpak dS:var/lib/flatpak/app/org.ioquake3.ioquake3 xD:q3/ioquake3",
+                   "C:.q3a/baseq3/q3config.cfg", "",
+                   "P:flatpak|run|org.ioquake3.ioquake3|+map|q3test1|@C:"},
         LaunchCase{false,
-                   "wD:Games/quake3.exe tC:games/ioquake3 dC:games/quake3e xD:q3e/quake3e.x64",
-                   "C:.q3a/baseq3/q3config.cfg", "", "D:q3e/quake3e.x64|+map|q3test1|@D:q3e"},
+                   "wD:Games/quake3.exe tC:games/ioquake3 dC:games/quake3e xD:q3e/quake3e.x64 "
+                   "xP:flatpak",
+                   "C:.q3a/baseq3/q3config.cfg", "",
+                   "D:q3e/quake3e.x64|+set|fs_homepath|C:.q3a|+map|q3test1|@D:q3e"},
+        // The Flatpak's own folders go to it first; without it, to an engine told the home.
+        LaunchCase{false,
+                   "xP:ioquake3 xQ:flatpak dC:.local/share/flatpak/app/org.ioquake3.ioquake3",
+                   "C:.var/app/org.ioquake3.ioquake3/config/Quake3/osp/q3config.cfg", "",
+                   "Q:flatpak|run|org.ioquake3.ioquake3|+set|fs_game|osp|+map|q3test1|@C:"},
+        LaunchCase{false, "xP:ioquake3 xQ:flatpak",
+                   "C:.var/app/org.ioquake3.ioquake3/data/baseq3/q3config.cfg", "",
+                   "P:ioquake3|+set|fs_homepath|C:.var/app/org.ioquake3.ioquake3/data|+map|q3test1|"
+                   "@P:"},
+        // A game unpacked in one folder: its own engine, told that folder.
+        LaunchCase{false, "xP:ioquake3 xD:ioq3/ioquake3.x86_64 dD:ioq3/baseq3",
+                   "D:ioq3/cpma/q3config.cfg", "",
+                   "D:ioq3/ioquake3.x86_64|+set|fs_homepath|D:ioq3|+set|fs_game|cpma|+map|q3test1|"
+                   "@D:ioq3"},
+        // Steam's game through Steam, or its Flatpak, or else Wine.
+        LaunchCase{true, "wC:Steam/steamapps/common/Quake3Arena/quake3.exe xP:steam xP:wine",
+                   "C:Steam/steamapps/common/Quake3Arena/baseq3/q3config.cfg", "",
+                   "P:steam|-applaunch|2200|+map|q3test1|@C:Steam/steamapps/common/Quake3Arena"},
+        LaunchCase{true,
+                   "wC:S/SteamApps/common/Q3/Quake3.exe xP:flatpak xP:wine "
+                   "dC:.local/share/flatpak/app/com.valvesoftware.Steam",
+                   "C:S/SteamApps/common/Q3/osp/q3config.cfg", "",
+                   "P:flatpak|run|com.valvesoftware.Steam|-applaunch|2200|+set|fs_game|osp|+map|"
+                   "q3test1|@C:S/SteamApps/common/Q3"},
+        LaunchCase{
+            false, "wC:S/steamapps/common/Q3/quake3.exe xP:wine xP:flatpak",
+            "C:S/steamapps/common/Q3/baseq3/q3config.cfg", "",
+            "P:wine|C:S/steamapps/common/Q3/quake3.exe|+map|q3test1|@C:S/steamapps/common/Q3"},
+        // A config outside any game: no fs_game, no home; a folder beside baseq3 (any
+        // case) is a mod.
+        LaunchCase{false, "xP:ioquake3", "C:Downloads/cpma/q3config.cfg", "",
+                   "P:ioquake3|+map|q3test1|@P:"},
+        LaunchCase{false, "xP:ioquake3 dD:Q3/BaseQ3", "D:Q3/cpma/q3config.cfg", "",
+                   "P:ioquake3|+set|fs_game|cpma|+map|q3test1|@P:"},
+        // OpenArena's and Urban Terror's configs start their own games, never Quake III.
+        LaunchCase{false, "xP:ioquake3 xQ:openarena", "C:.openarena/baseoa/q3config.cfg", "",
+                   "Q:openarena|+set|fs_homepath|C:.openarena|+map|q3test1|@Q:"},
+        LaunchCase{false, "xP:ioquake3 wC:Games/quake3.exe xP:wine",
+                   "C:.openarena/oax/q3config.cfg", "",
+                   "Brisko: Cannot start C:.openarena/oax/q3config.cfg: its game was not found."},
+        LaunchCase{false, "xP:ioquake3 xD:UrT43/Quake3-UrT.x86_64", "D:UrT43/q3ut4/q3config.cfg",
+                   "", "D:UrT43/Quake3-UrT.x86_64|+set|fs_homepath|D:UrT43|+map|q3test1|@D:UrT43"},
         // The config's own quake3.exe (any case), through wine inside its prefix.
         LaunchCase{false, "wC:.wine/drive_c/Q3/QUAKE3.EXE xP:wine xP:ioquake3",
                    "C:.wine/drive_c/Q3/osp/q3config.cfg", "",
@@ -87,11 +144,11 @@ INSTANTIATE_TEST_SUITE_P(
                    "WINEPREFIX=C:.wine"},
         LaunchCase{true, "xC:Games/quake3.exe", "C:Games/baseq3/q3config.cfg", "; touch x",
                    "C:Games/quake3.exe|+map|q3test1|;|touch|x|@C:Games"},
-        // Any other config: the first quake3.exe on the drives (outside a prefix);
-        // else an engine, PATH first.
-        LaunchCase{false, "wC:Other/quake3.exe wD:a/quake3.exe xP:wine dD:Q3/quake3.exe",
+        // Any other config: the first quake3.exe (any case) on the drives (outside a
+        // prefix); else an engine, PATH first.
+        LaunchCase{false, "wC:Other/Quake3.EXE wD:a/quake3.exe xP:wine dD:Q3/quake3.exe",
                    "D:Q3/baseq3/q3config.cfg", "",
-                   "P:wine|C:Other/quake3.exe|+map|q3test1|@C:Other"},
+                   "P:wine|C:Other/Quake3.EXE|+map|q3test1|@C:Other"},
         LaunchCase{false, "xC:ioq/ioquake3 xP:quake3e", "C:Q3/baseq3/q3config.cfg", "",
                    "P:quake3e|+map|q3test1|@P:"},
         // What cannot be started.

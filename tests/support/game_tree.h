@@ -1,7 +1,7 @@
-// Games on temporary drives for the tests of Save & Test: drives C: and D:, and
-// PATH made of two folders, P: then Q:, for the life of the object (WINEPREFIX
-// unset). A file is named by a kind letter and a path, "wC:Games/quake3.exe": x an
-// executable that records how it was started (into `record`, as
+// Games on temporary drives for the tests of Save & Test: drives C: and D:, the
+// system's root S:, and PATH made of two folders, P: then Q:, for the life of the
+// object (WINEPREFIX and XDG_CONFIG_HOME unset). A file is named by a kind letter and a path,
+// "wC:Games/quake3.exe": x an executable that records how it was started (into `record`, as
 // "program|arg|…|@folder[ WINEPREFIX=…]"), w a Windows program (a .exe beginning
 // with "MZ"), t a text file that nobody may execute, d a folder.
 #pragma once
@@ -19,22 +19,24 @@
 namespace brisko::test {
 
 struct GameTree {
-    TempTree c, d, p, q;
+    TempTree c, d, p, q, s;
     ScopedEnv path{"PATH", (p.root() + ":" + q.root()).c_str()};
     ScopedEnv prefix{"WINEPREFIX", nullptr};
+    ScopedEnv configHome{"XDG_CONFIG_HOME", nullptr};
     std::string record = d.path("started.txt");
 
     explicit GameTree(TableDrives& drives) {
         drives.roots['C'] = c.dir();
         drives.roots['D'] = d.dir();
+        drives.system = s.dir();
     }
-    // Every "C:" (D:, P:, Q:) that starts a word of the text, made a full path.
+    // Every "C:" (D:, P:, Q:, S:) that starts a word of the text, made a full path.
     std::string operator()(std::string text) const {
-        static constexpr char kLetters[] = "CDPQ";
+        static constexpr char kLetters[] = "CDPQS";
         for (std::size_t i = 0; i + 1 < text.size(); ++i) {
             const char* at = std::strchr(kLetters, text[i]);
             if (!at || text[i + 1] != ':' || (i > 0 && !std::strchr("|@= ", text[i - 1]))) continue;
-            const TempTree& tree = *std::array{&c, &d, &p, &q}[at - kLetters];
+            const TempTree& tree = *std::array{&c, &d, &p, &q, &s}[at - kLetters];
             const bool bare = i + 2 == text.size() || std::strchr("|@ ", text[i + 2]);
             text.replace(i, 2, bare ? tree.root() : tree.dir());
         }

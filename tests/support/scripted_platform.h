@@ -75,8 +75,10 @@ class FixedScreen : public Screen {
 class TableDrives : public Drives {
   public:
     std::map<char, std::string> roots;  // letter -> folder (with trailing '/')
+    std::string system;                 // no system's folders unless a test makes some
     std::uint32_t logicalDriveMask() const override;
     std::string root(char letter) const override;
+    std::string systemRoot() const override { return system; }
 };
 
 class ScriptedProcessors : public Processors {
