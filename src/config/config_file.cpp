@@ -7,6 +7,7 @@
 #include "config/text_lines.h"
 #include "platform/platform.h"
 #include "platform/posix/files.h"
+#include "platform/posix/paths.h"
 
 namespace brisko {
 
@@ -25,11 +26,11 @@ void makeBackup(const std::string& config, const std::string& backup, const File
     if (existingBackup()) return;
     const auto content = readFileBytes(config);
     if (!content) throw cannotCreate;
-    auto staged = StagedFile::write(folderOf(backup), *content, like);
+    auto staged = StagedFile::write(FolderOf(backup), NameOf(backup), *content, like);
     if (!staged) throw cannotCreate;
     // Made by someone else in the meantime: that one stays.
     if (!staged->publishNew(backup) && !existingBackup()) throw cannotCreate;
-    syncFolder(folderOf(backup));
+    syncFolder(FolderOf(backup));
 }
 
 // Whether the user may replace this file. A file without any write permission is
@@ -41,7 +42,7 @@ bool writable(const std::string& path, const FileOwnership& like) {
 }  // namespace
 
 std::string BackupPath(const std::string& configPath) {
-    return folderOf(configPath) + "Tamblin.backup";
+    return JoinPath(FolderOf(configPath), "Tamblin.backup");
 }
 
 void ReplaceConfigFile(const std::string& configPath, const std::string& content) {
@@ -51,14 +52,15 @@ void ReplaceConfigFile(const std::string& configPath, const std::string& content
     const auto like = ownershipOf(*target);
     // A config the user may not write (read-only) is left as it is.
     if (!like || !writable(*target, *like)) throw cannotCreate;
-    // What a save killed before its replace left behind, in both folders it writes to.
-    RemoveStaleStagedFiles(folderOf(*target));
-    if (folderOf(configPath) != folderOf(*target)) RemoveStaleStagedFiles(folderOf(configPath));
-    auto staged = StagedFile::write(folderOf(*target), content, *like);
+    const std::string folder = FolderOf(*target), backup = BackupPath(configPath);
+    // What saves killed before their end left behind, in both folders written to.
+    RemoveStaleStagedFiles(folder, NameOf(*target));
+    RemoveStaleStagedFiles(FolderOf(backup), NameOf(backup));
+    auto staged = StagedFile::write(folder, NameOf(*target), content, *like);
     if (!staged) throw cannotCreate;
-    makeBackup(*target, BackupPath(configPath), *like);
+    makeBackup(*target, backup, *like);
     if (!staged->replace(*target)) throw cannotCreate;
-    syncFolder(folderOf(*target));
+    syncFolder(folder);
 }
 
 }  // namespace brisko

@@ -1,7 +1,9 @@
 // Saving onto real files: the backup, the replacement in one step, and the
 // failures, in temporary folders.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "config/atomic_file.h"
 #include "writer_support.h"
 
 namespace brisko::test {
@@ -187,19 +190,49 @@ TEST_F(SaveFiles, BackupNameTakenByWhatIsNoFileStopsTheSave) {
     }
 }
 
-// A save killed before its replace leaves its staged file; the next save in that
-// folder removes such files once they are a minute old, and nothing else.
-TEST_F(SaveFiles, StaleStagedFilesAreRemovedByTheNextSave) {
+// What saves killed before their end left goes at the next save, however new;
+// nothing else does: other names, a file another save is writing (locked), a
+// file of another user, a link.
+TEST_F(SaveFiles, StagedFilesOfKilledSavesGoAtOnceAndNothingElse) {
     useConfig(kOld);
     writeBytes(backup(), kOld);
-    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(2);
-    for (const char* name : {".brisko-a1B2c3", ".brisko-x", "brisko-a1B2c3", ".brisko-fresh1"}) {
+    const auto like = ownershipOf(config);
+    ASSERT_TRUE(like);
+    // A save that dies with its file written: where the folder takes files without
+    // a name, it leaves nothing at all.
+    inChild([] {},
+            [&] {
+                auto staged = StagedFile::write(folder.root(), "q3config.cfg", "partial", *like);
+                ::_exit(staged ? 0 : 1);
+                return std::string();
+            });
+    const int unnamed = ::open(folder.root().c_str(), O_TMPFILE | O_WRONLY, 0600);
+    if (unnamed >= 0) {
+        EXPECT_EQ(folder.entries(), names({"Tamblin.backup", "q3config.cfg"}));
+    }
+    ::close(unnamed);
+
+    const bool root = ::geteuid() == 0;
+    for (const char* name :
+         {".q3config.cfg.brisko-a1B2c3", ".Tamblin.backup.brisko-Zz9yY8", ".brisko-a1B2c3",
+          ".q3config.cfg.brisko-x", ".q3config.cfg.brisko-inUse1", ".q3config.cfg.brisko-other1"})
         writeBytes(folder.path(name), "partial");
-        if (std::string(name) != ".brisko-fresh1") fs::last_write_time(folder.path(name), old);
+    fs::create_symlink(folder.path(".brisko-a1B2c3"), folder.path(".q3config.cfg.brisko-link01"));
+    const int inUse = ::open(folder.path(".q3config.cfg.brisko-inUse1").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(inUse, LOCK_EX), 0);
+    if (root) {
+        ASSERT_EQ(::chown(folder.path(".q3config.cfg.brisko-other1").c_str(), 65534, 65534), 0);
     }
     save();
-    EXPECT_EQ(folder.entries(), names({".brisko-fresh1", ".brisko-x", "Tamblin.backup",
-                                       "brisko-a1B2c3", "q3config.cfg"}));
+    ::close(inUse);
+    std::vector<std::string> kept = {".brisko-a1B2c3",
+                                     ".q3config.cfg.brisko-inUse1",
+                                     ".q3config.cfg.brisko-link01",
+                                     ".q3config.cfg.brisko-x",
+                                     "Tamblin.backup",
+                                     "q3config.cfg"};
+    if (root) kept.insert(kept.begin() + 3, ".q3config.cfg.brisko-other1");
+    EXPECT_EQ(folder.entries(), kept);
 }
 
 TEST_F(SaveFiles, BackupThatCannotBeMadeChangesNothingElse) {
