@@ -118,18 +118,23 @@ ConfigPlace placeOf(const Drives& drives, const std::string& configPath) {
     return place;
 }
 
+// An engine found on the drives counts only inside a game: its own folder holds
+// the game's folder of its own files (baseq3, any case).
+bool inGameFolder(const Family& family, const std::string& engine) {
+    return entryNamed(FolderOf(engine), family.baseFolder, isFolder).has_value();
+}
+
 bool isEngineOf(const Family& family, const std::string& path) {
     const std::string name = asciiLower(NameOf(path));
     return std::any_of(family.engines.begin(), family.engines.end(),
                        [&](const char* engine) { return asciiLower(engine) == name; });
 }
 
-// The first engine of the family in `folder`, by the order of its names.
+// The first engine of the family in the game folder `folder`, by the order of its names.
 std::optional<std::string> engineIn(const Family& family, const std::string& folder) {
+    if (!entryNamed(folder, family.baseFolder, isFolder)) return std::nullopt;
     for (const char* engine : family.engines)
-        if (const std::string path = JoinPath(folder, engine);
-            IsExecutableFile(path))
-            return path;
+        if (const std::string path = JoinPath(folder, engine); IsExecutableFile(path)) return path;
     return std::nullopt;
 }
 
@@ -146,7 +151,8 @@ std::optional<std::string> installedEngine(const Drives& drives, const Family& f
 
 std::optional<std::string> engineOnDrives(const Family& family, const GamesFound& onDrives) {
     for (const std::string& path : onDrives.nativeEngines)
-        if (isEngineOf(family, path) && IsExecutableFile(path)) return path;
+        if (isEngineOf(family, path) && IsExecutableFile(path) && inGameFolder(family, path))
+            return path;
     return std::nullopt;
 }
 

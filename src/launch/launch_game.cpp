@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "launch/games.h"
@@ -76,7 +77,8 @@ Start windowsStart(const Drives& drives, const std::string& game) {
 Start startOf(const Drives& drives, const GameChoice& game) {
     switch (game.kind) {
         case GameChoice::Kind::Flatpak:
-            return {game.path, {"run", kIoquake3Flatpak}, WithoutTrailingSlash(drives.root('C')), {}};
+            return {
+                game.path, {"run", kIoquake3Flatpak}, WithoutTrailingSlash(drives.root('C')), {}};
         case GameChoice::Kind::Windows:
             if (isWindowsProgram(game.path)) return windowsStart(drives, game.path);
             break;
@@ -84,6 +86,19 @@ Start startOf(const Drives& drives, const GameChoice& game) {
             break;
     }
     return {game.path, {}, FolderOf(game.path), {}};
+}
+
+// Whether the game reads a word back as it is given. The engine joins its
+// arguments with blanks, quoting those that hold a blank, and splits the text into
+// commands at '+' outside quotes, at ';' and at line ends; outside quotes "//" and
+// "/*" begin comments.
+bool passesToTheGame(std::string_view word) {
+    const bool plain = std::none_of(word.begin(), word.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F || c == '"' || c == ';' || c == '+';
+    });
+    return plain && word.find("//") == std::string_view::npos &&
+           word.find("/*") == std::string_view::npos;
 }
 
 }  // namespace
@@ -101,6 +116,10 @@ void LaunchGame(Platform& platform, const std::string& configPath, const std::st
     const std::optional<GameChoice> game = ChooseGame(platform.drives, configPath);
     if (!game) throw AppError("List index out of bounds (0)");
 
+    for (const std::string& folder : {game->homePath, game->mod})
+        if (!passesToTheGame(folder))
+            throw AppError("Cannot start " + game->path + ": the folder name \"" + folder +
+                           "\" cannot be passed to the game");
     Start start = startOf(platform.drives, *game);
     // Where the config lies, each as words of their own.
     if (!game->homePath.empty())

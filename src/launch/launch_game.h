@@ -19,8 +19,10 @@ std::string GameParameters(const std::string& map, bool cheats, const std::strin
 // Wine prefix when it lies in one (a folder "drive_c" on its path), or through
 // Steam when it is Steam's; the ioquake3 Flatpak through flatpak. Raises "List
 // index out of bounds (0)" when no game is found, "Cannot start <path>: Windows
-// programs need Wine, which was not found" and "Cannot start <path>" when it
-// cannot be started.
+// programs need Wine, which was not found", "Cannot start <path>: the folder name
+// "<folder>" cannot be passed to the game" for a home or mod folder the game
+// would read otherwise than written (a quote, ';', '+', a control character, a
+// comment), and "Cannot start <path>" when it cannot be started.
 void LaunchGame(Platform& platform, const std::string& configPath, const std::string& map,
                 bool cheats, const std::string& extra);
 

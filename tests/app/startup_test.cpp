@@ -167,14 +167,17 @@ TEST_P(SaveTestEnabledTest, NeedsAGameOnDriveCOrAnEngineOnPath) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, SaveTestEnabledTest,
-    ::testing::Values(
-        std::pair{"wD:quake3.exe xD:ioquake3 tC:quake3e dC:ioquake3 tQ:quake3e "
-                  "xP:flatpak xS:usr/lib/ioquake3/ioq3ded xS:usr/bin/ioquake3",
-                  false},
-        std::pair{"xS:usr/lib/ioquake3/ioquake3", true},
-        std::pair{"xP:flatpak dC:.local/share/flatpak/app/org.ioquake3.ioquake3", true},
-        std::pair{"xQ:openarena", true}, std::pair{"tC:Games/Quake3/quake3.exe", true},
-        std::pair{"xC:ioq3/ioquake3.x86_64", true}, std::pair{"xQ:quake3e.aarch64", true}));
+    ::testing::Values(std::pair{"wD:quake3.exe xD:ioquake3 tC:quake3e dC:ioquake3 tQ:quake3e "
+                                "xP:flatpak xS:usr/lib/ioquake3/ioq3ded xS:usr/bin/ioquake3 "
+                                "xC:Downloads/x/ioquake3",
+                                false},
+                      std::pair{"xS:usr/lib/ioquake3/ioquake3", true},
+                      std::pair{"xP:flatpak dC:.local/share/flatpak/app/org.ioquake3.ioquake3",
+                                true},
+                      std::pair{"xQ:openarena", true},
+                      std::pair{"tC:Games/Quake3/quake3.exe", true},
+                      std::pair{"xC:ioq3/ioquake3.x86_64 dC:ioq3/BaseQ3", true},
+                      std::pair{"xQ:quake3e.aarch64", true}));
 
 // An error raised while a window is created is shown, and the start-up goes on.
 TEST_F(StartupTest, AnErrorInAWindowsCreationIsShownAndStartUpGoesOn) {

@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "P:flatpak|run|org.ioquake3.ioquake3|+map|q3test1|@C:"},
         LaunchCase{false,
                    "wD:Games/quake3.exe tC:games/ioquake3 dC:games/quake3e xD:q3e/quake3e.x64 "
-                   "xP:flatpak",
+                   "dD:q3e/baseq3 xP:flatpak",
                    "C:.q3a/baseq3/q3config.cfg", "",
                    "D:q3e/quake3e.x64|+set|fs_homepath|C:.q3a|+map|q3test1|@D:q3e"},
         // The Flatpak's own folders go to it first; without it, to an engine told the home.
@@ -131,8 +131,9 @@ INSTANTIATE_TEST_SUITE_P(
         LaunchCase{false, "xP:ioquake3 wC:Games/quake3.exe xP:wine",
                    "C:.openarena/oax/q3config.cfg", "",
                    "Brisko: Cannot start C:.openarena/oax/q3config.cfg: its game was not found."},
-        LaunchCase{false, "xP:ioquake3 xD:UrT43/Quake3-UrT.x86_64", "D:UrT43/q3ut4/q3config.cfg",
-                   "", "D:UrT43/Quake3-UrT.x86_64|+set|fs_homepath|D:UrT43|+map|q3test1|@D:UrT43"},
+        LaunchCase{false, "xP:ioquake3 xD:UrT43/Quake3-UrT.x86_64 dD:UrT43/q3ut4",
+                   "D:UrT43/q3ut4/q3config.cfg", "",
+                   "D:UrT43/Quake3-UrT.x86_64|+set|fs_homepath|D:UrT43|+map|q3test1|@D:UrT43"},
         // The config's own quake3.exe (any case), through wine inside its prefix.
         LaunchCase{false, "wC:.wine/drive_c/Q3/QUAKE3.EXE xP:wine xP:ioquake3",
                    "C:.wine/drive_c/Q3/osp/q3config.cfg", "",
@@ -151,6 +152,15 @@ INSTANTIATE_TEST_SUITE_P(
                    "P:wine|C:Other/Quake3.EXE|+map|q3test1|@C:Other"},
         LaunchCase{false, "xC:ioq/ioquake3 xP:quake3e", "C:Q3/baseq3/q3config.cfg", "",
                    "P:quake3e|+map|q3test1|@P:"},
+        // Paths keep their bytes: the engine in a folder whose name is no UTF-8, not
+        // the one at the name with the byte replaced; and the mod's name likewise.
+        LaunchCase{true, "xD:g\xE9/ioquake3 dD:g\xE9/baseq3 xD:g\xEF\xBF\xBD/ioquake3 xP:wine",
+                   "C:.q3a/m\xE9/q3config.cfg", "",
+                   "D:g\xE9/ioquake3|+set|fs_homepath|C:.q3a|+set|fs_game|m\xE9|+map|q3test1|"
+                   "@D:g\xE9"},
+        // An engine found on the drives counts only inside a game folder.
+        LaunchCase{false, "xC:Downloads/archive/ioquake3", "C:.q3a/baseq3/q3config.cfg", "",
+                   "Brisko: List index out of bounds (0)."},
         // What cannot be started.
         LaunchCase{false, "tP:ioquake3 dP:quake3e tC:bin/ioquake3.aarch64",
                    "C:.q3a/baseq3/q3config.cfg", "", "Brisko: List index out of bounds (0)."},
@@ -159,6 +169,24 @@ INSTANTIATE_TEST_SUITE_P(
                    "not found."},
         LaunchCase{true, "tC:Games/quake3.exe", "", "",
                    "Brisko: Cannot start C:Games/quake3.exe."}));
+
+// A folder name that the game would read as more than a name starts nothing; one
+// with a blank is passed whole.
+TEST_F(LaunchTest, FolderNamesTheGameWouldSplitAreRefused) {
+    tree.make("xP:ioquake3");
+    for (const char* mod :
+         {"a\" +exec evil \"b", "q\"x", "a;quit", "a+b", "a\nb", "a\x7f", "a b"}) {
+        sp.messages.shown.clear();
+        sp.processes.started.clear();
+        const std::string config = "C:.q3a/" + std::string(mod) + "/q3config.cfg";
+        std::filesystem::create_directories(tree(config).substr(0, tree(config).rfind('/')));
+        const std::string refused = "Brisko: Cannot start P:ioquake3: the folder name \"" +
+                                    std::string(mod) + "\" cannot be passed to the game.";
+        const std::string passed = "P:ioquake3|+set|fs_homepath|C:.q3a|+set|fs_game|" +
+                                   std::string(mod) + "|+map|q3test1|@P:";
+        EXPECT_EQ(launch(false, config, ""), tree(std::string(mod) == "a b" ? passed : refused));
+    }
+}
 
 // A Windows program that records its arguments and folder as the fakes do.
 constexpr const char* kRecorder = R"(#include <direct.h>

@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "platform/posix/home.h"
+#include "platform/posix/start_detached.h"
 #include "platform/qt/binding.h"
 
 namespace brisko::qt {
@@ -173,20 +174,8 @@ bool QtProcessStarter::startDetached(const std::string& program,
                                      const std::vector<std::string>& args,
                                      const std::string& workingDir,
                                      const std::vector<std::string>& environment) {
-    QProcess process;
-    process.setProgram(fromBytes(program));
-    QStringList list;
-    for (const std::string& arg : args) list << fromBytes(arg);
-    process.setArguments(list);
-    process.setWorkingDirectory(fromBytes(workingDir));
-    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
-    for (const std::string& variable : environment) {
-        const auto equals = variable.find('=');
-        variables.insert(fromBytes(variable.substr(0, equals)),
-                         fromBytes(equals == std::string::npos ? "" : variable.substr(equals + 1)));
-    }
-    process.setProcessEnvironment(variables);
-    return process.startDetached();
+    // Paths keep their bytes, which QString would not for those that are not UTF-8.
+    return posix::StartDetached(program, args, workingDir, environment);
 }
 
 std::vector<std::string> QtProcessStarter::splitCommandLine(const std::string& line) const {
