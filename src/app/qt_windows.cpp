@@ -1,5 +1,8 @@
 #include "app/qt_windows.h"
 
+#include <QApplication>
+#include <QMessageBox>
+
 namespace brisko {
 
 QtWindows::QtWindows(Program& program, MessageBoxes& boxes, qt::QtWindowShower& shower,
@@ -18,7 +21,9 @@ QtWindows::QtWindows(Program& program, MessageBoxes& boxes, qt::QtWindowShower& 
     QObject::connect(form1_->window(), &QDialog::rejected, form1_->window(),
                      [&app] { app.requestTermination(); });
 
-    // Timer1 runs while its control is enabled; a tick is a user event.
+    // Timer1 runs while its control is enabled; a tick is a user event, which
+    // waits while a message box waits for its answer (so that no window opens
+    // over the box).
     Timer& timer = program.Form1.Timer1;
     timer1_.setInterval(timer.interval());
     timer.onViewSync = [this, &timer] {
@@ -28,8 +33,10 @@ QtWindows::QtWindows(Program& program, MessageBoxes& boxes, qt::QtWindowShower& 
             timer1_.start();
     };
     timer.onViewSync();
-    QObject::connect(&timer1_, &QTimer::timeout, &timer1_,
-                     [&timer, &boxes] { dispatchUserEvent(boxes, [&timer] { timer.tick(); }); });
+    QObject::connect(&timer1_, &QTimer::timeout, &timer1_, [&timer, &boxes] {
+        if (qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) return;
+        dispatchUserEvent(boxes, [&timer] { timer.tick(); });
+    });
 }
 
 QtWindows::~QtWindows() {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -144,6 +145,30 @@ TEST_F(StartupQtTest, EnterInTheSelectionDialogTakesTheFirstConfig) {
     EXPECT_TRUE(views.form1().window()->isVisible());
     EXPECT_FALSE(views.timer1().isActive());
     EXPECT_TRUE(boxes.empty());
+}
+
+// The error of a malformed test map, found as the windows are made, stays in
+// front: the config choice opens only once it is answered.
+TEST_F(StartupQtTest, AnErrorBoxAtStartUpStaysInFrontOfTheConfigChoice) {
+    home.file(".q3a/baseq3/q3config.cfg", configText("Keel"));
+    profile.present = true;
+    profile.values["Brisko/TestMap"] = "abc";
+    qt::WindowWidget* dialog = views.selectConfig().window();
+    QElapsedTimer shown;
+    steps.add([] { return messageBox() != nullptr; }, [&] { shown.start(); });
+    steps.add([&] { return shown.isValid() && shown.elapsed() > 200; },
+              [&] {
+                  EXPECT_FALSE(dialog->isVisible());
+                  EXPECT_EQ(messageBox()->parentWidget(), views.form1().window());
+                  boxes.push_back(messageBox()->text().toStdString());
+                  pressBoxButton("OK");
+              });
+    steps.add([&] { return modal(dialog); },
+              [&] { QTest::keyClick(select("CfgFilesCombo"), Qt::Key_Escape); });
+    answerBox("OK");
+    run();
+    EXPECT_EQ(boxes, (std::vector<std::string>{"'abc' is not a valid integer value.",
+                                               "No config files selected for Brisko to modify."}));
 }
 
 TEST_F(StartupQtTest, ClosingTheMainWindowEndsTheProgram) {

@@ -20,8 +20,25 @@
 
 namespace brisko::qt {
 
+namespace {
+
+// The dialog or window that is open: the modal one, else the active one, else
+// one shown (before the event loop none is active yet).
+QWidget* frontWindow() {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = widget->windowType();
+        if (widget->isVisible() && (type == Qt::Window || type == Qt::Dialog)) return widget;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 Answer QtMessageBoxes::show(const Message& message) {
-    QMessageBox box;
+    // In front of the dialog or window that is open, as its own dialog.
+    QMessageBox box(frontWindow());
     box.setWindowTitle(fromBytes(message.caption));
     // Texts hold paths and values from files: never read as markup.
     box.setTextFormat(Qt::PlainText);
