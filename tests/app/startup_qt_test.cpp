@@ -8,7 +8,9 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTimer>
 #include <deque>
@@ -120,15 +122,36 @@ struct StartupQtTest : ::testing::Test {
     }
 };
 
-TEST_F(StartupQtTest, EnterInTheSelectionDialogTakesTheFirstConfig) {
-    const std::string file = home.file(".q3a/baseq3/q3config.cfg", configText("Keel"));
+// Notes the text a closed drop-down list is drawn with.
+struct ComboLabelStyle : QProxyStyle {
+    mutable QString drawn;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_ComboBoxLabel)
+            drawn = qstyleoption_cast<const QStyleOptionComboBox*>(option)->currentText;
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
+// Enter takes the first config; a long path shows its last folder in the closed
+// list, and the whole path as its tooltip.
+TEST_F(StartupQtTest, EnterInTheSelectionDialogTakesTheFirstConfigShownByItsEnd) {
+    const std::string file = home.file(
+        ".wine/drive_c/Program Files/Quake III Arena/baseq3/q3config.cfg", configText("Keel"));
     qt::WindowWidget* dialog = views.selectConfig().window();
     QStringList offered;
+    ComboLabelStyle style;
     steps.add([&] { return modal(dialog); },
               [&] {
                   auto* combo = qobject_cast<QComboBox*>(select("CfgFilesCombo"));
                   for (int i = 0; i < combo->count(); ++i) offered << combo->itemText(i);
                   EXPECT_EQ(combo->currentIndex(), 0);
+                  combo->setStyle(&style);
+                  combo->grab();
+                  EXPECT_TRUE(style.drawn.endsWith("/baseq3/q3config.cfg") &&
+                              style.drawn.size() < offered[0].size())
+                      << style.drawn.toStdString();
+                  EXPECT_EQ(combo->toolTip().toStdString(), file);
                   EXPECT_EQ(dialog->windowTitle(), "Select Config");
                   QTest::keyClick(combo, Qt::Key_Return);
               });

@@ -15,6 +15,8 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTreeWidget>
 
 namespace brisko::qt {
@@ -46,6 +48,16 @@ QString plainCaption(const std::string& caption) {
 void DropDownCombo::showPopup() {
     if (beforePopup) beforePopup();
     QComboBox::showPopup();
+}
+
+void DropDownCombo::initStyleOption(QStyleOptionComboBox* option) const {
+    QComboBox::initStyleOption(option);
+    if (!paths) return;
+    // The style draws the text in the edit field, one pixel in from either side.
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, option, QStyle::SC_ComboBoxEditField, this);
+    option->currentText =
+        fontMetrics().elidedText(option->currentText, Qt::ElideMiddle, field.width() - 2);
 }
 
 void ClickArea::mousePressEvent(QMouseEvent* event) {
@@ -247,8 +259,9 @@ QRadioButton* Binder::radio(RadioButton& control, QWidget* groupWidget, QRect re
     return widget;
 }
 
-DropDownCombo* Binder::combo(ComboBox& control, QWidget* parent, QRect rect) {
+DropDownCombo* Binder::combo(ComboBox& control, QWidget* parent, QRect rect, bool paths) {
     auto* widget = place(new DropDownCombo(parent), rect);
+    widget->paths = paths;
     widget->setEditable(false);
     widget->setMaxVisibleItems(12);
     QPointer<DropDownCombo> w(widget);
@@ -263,6 +276,7 @@ DropDownCombo* Binder::combo(ComboBox& control, QWidget* parent, QRect rect) {
             for (const std::string& item : control.items()) w->addItem(fromBytes(item));
         }
         w->setCurrentIndex(control.itemIndex());
+        if (w->paths) w->setToolTip(w->currentText());
         syncCommon(control, w);
     };
     control.onViewSync();
