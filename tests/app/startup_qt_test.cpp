@@ -136,8 +136,9 @@ struct ComboLabelStyle : QProxyStyle {
 // Enter takes the first config; a long path shows its last folder in the closed
 // list, and the whole path as its tooltip.
 TEST_F(StartupQtTest, EnterInTheSelectionDialogTakesTheFirstConfigShownByItsEnd) {
-    const std::string file = home.file(
-        ".wine/drive_c/Program Files/Quake III Arena/baseq3/q3config.cfg", configText("Keel"));
+    const std::string file =
+        home.file(".wine/drive_c/Program Files/Quake III Arena/excessiveplus/q3config.cfg",
+                  configText("Keel"));
     qt::WindowWidget* dialog = views.selectConfig().window();
     QStringList offered;
     ComboLabelStyle style;
@@ -148,7 +149,7 @@ TEST_F(StartupQtTest, EnterInTheSelectionDialogTakesTheFirstConfigShownByItsEnd)
                   EXPECT_EQ(combo->currentIndex(), 0);
                   combo->setStyle(&style);
                   combo->grab();
-                  EXPECT_TRUE(style.drawn.endsWith("/baseq3/q3config.cfg") &&
+                  EXPECT_TRUE(style.drawn.endsWith("/excessiveplus/q3config.cfg") &&
                               style.drawn.size() < offered[0].size())
                       << style.drawn.toStdString();
                   EXPECT_EQ(combo->toolTip().toStdString(), file);

@@ -1,6 +1,7 @@
 #include "platform/qt/binding.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -50,14 +51,27 @@ void DropDownCombo::showPopup() {
     QComboBox::showPopup();
 }
 
+namespace {
+// A path cut to a width: its last folder and file name stay whole, and letters go
+// from the middle of what lies before them; when even that leaves too little
+// room, from the start.
+QString elidePath(const QString& path, const QFontMetrics& metrics, int width) {
+    if (metrics.horizontalAdvance(path) <= width) return path;
+    const qsizetype cut = path.lastIndexOf('/', path.lastIndexOf('/') - 1);
+    const QString end = cut > 0 ? path.mid(cut) : QString();
+    const int room = width - metrics.horizontalAdvance(end);
+    if (end.isEmpty() || room < width / 4) return metrics.elidedText(path, Qt::ElideLeft, width);
+    return metrics.elidedText(path.left(cut), Qt::ElideMiddle, room) + end;
+}
+}  // namespace
+
 void DropDownCombo::initStyleOption(QStyleOptionComboBox* option) const {
     QComboBox::initStyleOption(option);
     if (!paths) return;
     // The style draws the text in the edit field, one pixel in from either side.
     const QRect field =
         style()->subControlRect(QStyle::CC_ComboBox, option, QStyle::SC_ComboBoxEditField, this);
-    option->currentText =
-        fontMetrics().elidedText(option->currentText, Qt::ElideMiddle, field.width() - 2);
+    option->currentText = elidePath(option->currentText, fontMetrics(), field.width() - 2);
 }
 
 void ClickArea::mousePressEvent(QMouseEvent* event) {

@@ -40,8 +40,8 @@ class DropDownCombo : public QComboBox {
   public:
     using QComboBox::QComboBox;
     std::function<void()> beforePopup;
-    // A list of paths: the closed box cuts a long one in the middle, so that its
-    // last folders show, and the open list shows every path whole.
+    // A list of paths: the closed box cuts a long one so that its last folder and
+    // file name show, and the open list shows every path whole.
     bool paths = false;
     void showPopup() override;
 
