@@ -3,7 +3,7 @@
 # Debian's hardening flags, packed by CPack into build-pkg/brisko_VERSION_ARCH.deb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh --test
+bash scripts/install-deps.sh --package
 # Debian's flags for a package, less its -g -O2: the Release build optimises, and
 # the package's program is stripped.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all

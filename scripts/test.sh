@@ -11,6 +11,27 @@ jobs=$(nproc)
 # The sources as the repository's .clang-format lays them out.
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
+# The package needs none of the test tools: package.sh, run where dpkg-query
+# knows no package installed, asks apt-get for the packaging set alone, and
+# apt-get stops it there.
+asked=$(
+    fake=$(mktemp -d)
+    trap 'rm -rf "$fake"' EXIT
+    printf '#!/bin/sh\nexit 1\n' >"$fake/dpkg-query"
+    printf '#!/bin/sh\nexec "$@"\n' >"$fake/sudo"
+    cat >"$fake/apt-get" <<'END'
+#!/bin/sh
+[ "$1" = install ] || exit 0
+for name; do case $name in install | -*) ;; *) echo "$name" ;; esac; done
+exit 1
+END
+    chmod +x "$fake"/*
+    PATH="$fake:$PATH" bash scripts/package.sh 2>/dev/null || true
+)
+expected="appstream cmake desktop-file-utils dpkg-dev file g++ lintian make pkg-config qt6-base-dev"
+[ "$(LC_ALL=C sort <<<"$asked" | xargs)" = "$expected" ] ||
+    { echo "test: package.sh asks for: $(xargs <<<"$asked"); expected: $expected" >&2; exit 1; }
+
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DBRISKO_WERROR=ON -DBRISKO_BENCH=ON
 cmake --build build-test -j"$jobs"
 ctest --test-dir build-test --output-on-failure -j"$jobs"

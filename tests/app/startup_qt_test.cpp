@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTimer>
 #include <deque>
@@ -121,15 +122,29 @@ struct StartupQtTest : ::testing::Test {
     }
 };
 
-TEST_F(StartupQtTest, EnterInTheSelectionDialogTakesTheFirstConfig) {
-    const std::string file = home.file(".q3a/baseq3/q3config.cfg", configText("Keel"));
+// The style option a closed drop-down list is painted from.
+struct ClosedCombo : qt::DropDownCombo {
+    using DropDownCombo::initStyleOption;
+};
+
+// Enter takes the first config; a long path shows its last folder in the closed
+// list, and the whole path as its tooltip.
+TEST_F(StartupQtTest, EnterInTheSelectionDialogTakesTheFirstConfigShownByItsEnd) {
+    const std::string file =
+        home.file("Quake III Arena/excessiveplus/q3config.cfg", configText("Keel"));
     qt::WindowWidget* dialog = views.selectConfig().window();
     QStringList offered;
     steps.add([&] { return modal(dialog); },
               [&] {
-                  auto* combo = qobject_cast<QComboBox*>(select("CfgFilesCombo"));
+                  auto* combo = dynamic_cast<qt::DropDownCombo*>(select("CfgFilesCombo"));
                   for (int i = 0; i < combo->count(); ++i) offered << combo->itemText(i);
                   EXPECT_EQ(combo->currentIndex(), 0);
+                  QStyleOptionComboBox closed;
+                  (combo->*&ClosedCombo::initStyleOption)(&closed);
+                  const std::string shown = closed.currentText.toStdString();
+                  EXPECT_TRUE(shown.ends_with("/excessiveplus/q3config.cfg") && shown != file)
+                      << shown;
+                  EXPECT_EQ(combo->toolTip().toStdString(), file);
                   EXPECT_EQ(dialog->windowTitle(), "Select Config");
                   QTest::keyClick(combo, Qt::Key_Return);
               });

@@ -38,10 +38,11 @@ TEST(QtMessageBoxesTest, TextIsShownAsPlainText) {
 }
 
 // The browse dialog's filters: the config filter ignores case, "All Files (*.*)"
-// shows names without a dot too.
+// shows names without a dot too; folders beginning with a dot are shown with both.
 TEST(QtFileDialogsTest, FiltersMatchAsOnTheirHomeSystem) {
     test::TempTree folder;
-    for (const char* name : {"a.cfg", "B.CFG", "noext", "x.txt"}) folder.file(name, "");
+    for (const char* name : {"a.cfg", "B.CFG", "noext", "x.txt", ".q3a/baseq3/q3config.cfg"})
+        folder.file(name, "");
     std::vector<std::string> shown;
     // The folder is listed in the background: wait for the rows expected.
     const auto listed = [&shown](QFileDialog* dialog, int expected) {
@@ -56,18 +57,19 @@ TEST(QtFileDialogsTest, FiltersMatchAsOnTheirHomeSystem) {
     };
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        listed(dialog, 2);
+        listed(dialog, 3);
         auto* combo = dialog->findChild<QComboBox*>("fileTypeCombo");
         combo->setCurrentIndex(1);  // as the user picks it
         emit combo->activated(1);
         emit combo->textActivated(combo->itemText(1));
-        listed(dialog, 4);
+        listed(dialog, 5);
         dialog->reject();
     });
     qt::QtFileDialogs dialogs;
     dialogs.open(
         {folder.dir(), "Browse...", "Config Files (*.cfg)|*.cfg|All Files (*.*)|*.*", "*.cfg"});
-    EXPECT_EQ(shown, (std::vector<std::string>{"a.cfg B.CFG", "a.cfg B.CFG noext x.txt"}));
+    EXPECT_EQ(shown,
+              (std::vector<std::string>{".q3a a.cfg B.CFG", ".q3a a.cfg B.CFG noext x.txt"}));
 }
 
 // Without $HOME (nor $XDG_CONFIG_HOME), Brisko.ini goes to the home folder that

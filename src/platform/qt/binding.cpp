@@ -1,6 +1,7 @@
 #include "platform/qt/binding.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -15,6 +16,8 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTreeWidget>
 
 namespace brisko::qt {
@@ -46,6 +49,29 @@ QString plainCaption(const std::string& caption) {
 void DropDownCombo::showPopup() {
     if (beforePopup) beforePopup();
     QComboBox::showPopup();
+}
+
+namespace {
+// A path cut to a width: its last folder and file name stay whole, and letters go
+// from the middle of what lies before them; when even that leaves too little
+// room, from the start.
+QString elidePath(const QString& path, const QFontMetrics& metrics, int width) {
+    if (metrics.horizontalAdvance(path) <= width) return path;
+    const qsizetype cut = path.lastIndexOf('/', path.lastIndexOf('/') - 1);
+    const QString end = cut > 0 ? path.mid(cut) : QString();
+    const int room = width - metrics.horizontalAdvance(end);
+    if (end.isEmpty() || room < width / 4) return metrics.elidedText(path, Qt::ElideLeft, width);
+    return metrics.elidedText(path.left(cut), Qt::ElideMiddle, room) + end;
+}
+}  // namespace
+
+void DropDownCombo::initStyleOption(QStyleOptionComboBox* option) const {
+    QComboBox::initStyleOption(option);
+    if (!paths) return;
+    // The style draws the text in the edit field, one pixel in from either side.
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, option, QStyle::SC_ComboBoxEditField, this);
+    option->currentText = elidePath(option->currentText, fontMetrics(), field.width() - 2);
 }
 
 void ClickArea::mousePressEvent(QMouseEvent* event) {
@@ -247,8 +273,9 @@ QRadioButton* Binder::radio(RadioButton& control, QWidget* groupWidget, QRect re
     return widget;
 }
 
-DropDownCombo* Binder::combo(ComboBox& control, QWidget* parent, QRect rect) {
+DropDownCombo* Binder::combo(ComboBox& control, QWidget* parent, QRect rect, bool paths) {
     auto* widget = place(new DropDownCombo(parent), rect);
+    widget->paths = paths;
     widget->setEditable(false);
     widget->setMaxVisibleItems(12);
     QPointer<DropDownCombo> w(widget);
@@ -263,6 +290,7 @@ DropDownCombo* Binder::combo(ComboBox& control, QWidget* parent, QRect rect) {
             for (const std::string& item : control.items()) w->addItem(fromBytes(item));
         }
         w->setCurrentIndex(control.itemIndex());
+        if (w->paths) w->setToolTip(w->currentText());
         syncCommon(control, w);
     };
     control.onViewSync();

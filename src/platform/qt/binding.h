@@ -40,7 +40,13 @@ class DropDownCombo : public QComboBox {
   public:
     using QComboBox::QComboBox;
     std::function<void()> beforePopup;
+    // A list of paths: the closed box cuts a long one so that its last folder and
+    // file name show, and the open list shows every path whole.
+    bool paths = false;
     void showPopup() override;
+
+  protected:
+    void initStyleOption(QStyleOptionComboBox* option) const override;
 };
 
 // A widget that reports clicks on spots that no child control covers.
@@ -88,7 +94,8 @@ class Binder {
     QCheckBox* checkBox(CheckBox& control, QWidget* parent, QRect rect);
     QWidget* radioGroup(RadioGroup& control, QWidget* parent, QRect rect);
     QRadioButton* radio(RadioButton& control, QWidget* groupWidget, QRect rect);
-    DropDownCombo* combo(ComboBox& control, QWidget* parent, QRect rect);
+    // With `paths`, the current item is also the tooltip.
+    DropDownCombo* combo(ComboBox& control, QWidget* parent, QRect rect, bool paths = false);
     QSlider* slider(Slider& control, QWidget* parent, QRect rect, bool ticks = true);
     QLineEdit* edit(TextField& control, QWidget* parent, QRect rect);
     QTreeWidget* tree(TreeView& control, QWidget* parent, QRect rect);

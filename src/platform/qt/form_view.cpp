@@ -57,7 +57,7 @@ std::map<std::string, QWidget*> buildLayout(
         } else if (auto* radio = dynamic_cast<RadioButton*>(control)) {
             widget = binder.radio(*radio, parent, rect);
         } else if (auto* combo = dynamic_cast<ComboBox*>(control)) {
-            widget = binder.combo(*combo, parent, rect);
+            widget = binder.combo(*combo, parent, rect, row.flags & kPaths);
         } else if (auto* slider = dynamic_cast<Slider*>(control)) {
             widget = binder.slider(*slider, parent, rect, !(row.flags & kNoTicks));
         } else if (auto* field = dynamic_cast<TextField*>(control)) {

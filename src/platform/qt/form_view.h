@@ -20,6 +20,7 @@ enum LayoutFlag : unsigned {
     kBold = 2,
     kNoTicks = 4,
     kSunken = 8,  // a sunken frame around a picture
+    kPaths = 16,  // a drop-down list of paths, the end of each shown
 };
 
 struct LayoutRow {

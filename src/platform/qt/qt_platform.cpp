@@ -93,6 +93,9 @@ std::optional<std::string> QtFileDialogs::open(const FileDialogRequest& request)
     }
     QFileDialog dialog(nullptr, fromBytes(request.title), fromBytes(request.initialDir));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // Names beginning with a dot are not hidden here: the native engines keep their
+    // configs in ~/.q3a and ~/.config, which the player must be able to open.
+    dialog.setFilter(dialog.filter() | QDir::Hidden);
     dialog.setNameFilters(names);
     auto* model = dialog.findChild<QFileSystemModel*>();
     const auto usePatterns = [&](const QString& name) {
