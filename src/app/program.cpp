@@ -39,7 +39,9 @@ void Program::Form1Create() {
     Form1.Timer1.setEnabled(true);
     // The config files on every drive and the games on drive C:, in one walk of C:.
     FindStartupFiles(platform_.drives, state.configFiles, state.gamesOnDriveC);
-    Form1.SaveTestBtn.setEnabled(GameToTest(platform_.drives, state.gamesOnDriveC));
+    const bool game = GameToTest(platform_.drives, state.gamesOnDriveC);
+    Form1.SaveTestBtn.setEnabled(game);
+    Form1.SaveTestBtn.setHint(game ? "" : kNoGameFound);
     Form1.InitialiseSettingsWindow();
 }
 

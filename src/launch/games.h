@@ -21,6 +21,12 @@ bool IsExecutableFile(const std::string& path);
 // name in the order given. Empty and relative entries of PATH are not searched.
 std::vector<std::string> FindOnPath(std::span<const char* const> names);
 
+// Why Save & Test is off when start-up found no game.
+inline constexpr const char* kNoGameFound =
+    "No Quake III game was found. Brisko looks for ioquake3 or Quake3e on your PATH, in "
+    "/usr/lib/ioquake3, /opt/quake3 or /usr/games, or as the ioquake3 Flatpak, and for "
+    "quake3.exe or an engine beside a baseq3 folder in your home folder.";
+
 // Whether start-up enables Save & Test: a quake3.exe or a native engine on drive C:,
 // or an engine on PATH, at a distribution's place or as the ioquake3 Flatpak.
 bool GameToTest(const Drives& drives, const GamesFound& onDriveC);

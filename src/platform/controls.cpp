@@ -22,6 +22,12 @@ void Control::setVisible(bool on) {
     changed();
 }
 
+void Control::setHint(const std::string& text) {
+    if (hint_ == text) return;
+    hint_ = text;
+    changed();
+}
+
 void Control::setFocus() {
     if (onViewFocus) onViewFocus();
 }

@@ -33,6 +33,10 @@ class Control {
     bool visible() const { return visible_; }
     void setVisible(bool on);
 
+    // The text shown when the pointer rests on the control ("" for none).
+    const std::string& hint() const { return hint_; }
+    void setHint(const std::string& text);
+
     // Asks the view to give this control the keyboard focus.
     void setFocus();
 
@@ -49,6 +53,7 @@ class Control {
     std::string name_;
     bool enabled_ = true;
     bool visible_ = true;
+    std::string hint_;
 };
 
 using Reaction = std::function<void()>;

@@ -18,6 +18,7 @@
 
 #include "app/program.h"
 #include "app/qt_windows.h"
+#include "support/scoped_env.h"
 #include "support/scripted_platform.h"
 #include "support/temp_tree.h"
 
@@ -184,6 +185,21 @@ TEST_F(StartupQtTest, AnErrorBoxAtStartUpStaysInFrontOfTheConfigChoice) {
     run();
     EXPECT_EQ(boxes, (std::vector<std::string>{"'abc' is not a valid integer value.",
                                                "No config files selected for Brisko to modify."}));
+}
+
+// Without a game, Save & Test is off and its tooltip says what Brisko looks for.
+TEST_F(StartupQtTest, SaveAndTestSaysWhyItIsOff) {
+    test::ScopedEnv path{"PATH", home.root().c_str()};
+    home.file("q3config.cfg", configText("x"));
+    QWidget* button = views.form1().widget("SaveTestBtn");
+    steps.add([&] { return modal(views.selectConfig().window()); },
+              [&] { QTest::keyClick(select("CfgFilesCombo"), Qt::Key_Escape); });
+    answerBox("OK");
+    run();
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_TRUE(button->toolTip().startsWith("No Quake III game was found."))
+        << button->toolTip().toStdString();
+    EXPECT_TRUE(button->toolTip().contains("PATH"));
 }
 
 TEST_F(StartupQtTest, ClosingTheMainWindowEndsTheProgram) {

@@ -163,6 +163,8 @@ TEST_P(SaveTestEnabledTest, NeedsAGameOnDriveCOrAnEngineOnPath) {
     Program program(sp.platform);
     program.CreateWindows();
     EXPECT_EQ(program.Form1.SaveTestBtn.enabled(), GetParam().second);
+    // Off, it says why.
+    EXPECT_EQ(program.Form1.SaveTestBtn.hint().empty(), GetParam().second);
 }
 
 INSTANTIATE_TEST_SUITE_P(

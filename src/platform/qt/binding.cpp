@@ -171,6 +171,7 @@ W* place(W* widget, QRect rect) {
 void syncCommon(const Control& control, QWidget* widget) {
     widget->setEnabled(control.enabled());
     widget->setVisible(control.visible());
+    widget->setToolTip(fromBytes(control.hint()));
 }
 
 void focusHook(Control& control, QWidget* widget) {
@@ -290,8 +291,8 @@ DropDownCombo* Binder::combo(ComboBox& control, QWidget* parent, QRect rect, boo
             for (const std::string& item : control.items()) w->addItem(fromBytes(item));
         }
         w->setCurrentIndex(control.itemIndex());
-        if (w->paths) w->setToolTip(w->currentText());
         syncCommon(control, w);
+        if (w->paths) w->setToolTip(w->currentText());
     };
     control.onViewSync();
     focusHook(control, widget);
