@@ -71,7 +71,8 @@ bool GameToTest(const GamesFound& onDriveC) {
            !FindOnPath(kNativeEngines).empty();
 }
 
-std::string ChooseGame(const Drives& drives, const std::string& configPath) {
+std::string ChooseGame(const Drives& drives, const std::string& configPath,
+                       SearchFollower* follower) {
     if (!configPath.empty())
         if (auto own = ownWindowsGame(configPath)) return *own;
 
@@ -81,7 +82,7 @@ std::string ChooseGame(const Drives& drives, const std::string& configPath) {
     if (nativeConfig && !onPath.empty()) return onPath.front();
 
     GamesFound onDrives;
-    FindGamesOnDrives(drives, onDrives);
+    FindGamesOnDrives(drives, onDrives, follower);
     const std::optional<std::string> engineOnDrives = firstExecutable(onDrives.nativeEngines);
     if (nativeConfig && engineOnDrives) return *engineOnDrives;
     if (!onDrives.windowsGames.empty()) return onDrives.windowsGames.front();

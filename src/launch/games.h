@@ -30,7 +30,9 @@ bool GameToTest(const GamesFound& onDriveC);
 //   2. for a config under ~/.q3a/ (drive C:'s .q3a/, where native engines read
 //      theirs), the first native engine, PATH first, then the drives;
 //   3. the first quake3.exe on the drives, else the first native engine as in 2.
-// Empty when there is no game. The drives are walked (once) only when needed.
-std::string ChooseGame(const Drives& drives, const std::string& configPath);
+// Empty when there is no game. The drives are walked (once) only when needed, the
+// walk followed by `follower` when given (stopped, it counts what it had found).
+std::string ChooseGame(const Drives& drives, const std::string& configPath,
+                       SearchFollower* follower = nullptr);
 
 }  // namespace brisko

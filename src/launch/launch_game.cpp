@@ -55,7 +55,7 @@ std::string ModParameters(const std::string& configPath) {
 
 void LaunchGame(Platform& platform, const std::string& configPath, const std::string& map,
                 bool cheats, const std::string& extra) {
-    const std::string game = ChooseGame(platform.drives, configPath);
+    const std::string game = ChooseGame(platform.drives, configPath, platform.searchFollower);
     if (game.empty()) throw AppError("List index out of bounds (0)");
 
     std::string program = game;
