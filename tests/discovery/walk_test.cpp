@@ -17,12 +17,14 @@
 
 #include "discovery/find_files.h"
 #include "discovery/search_directory.h"
+#include "support/in_child.h"
 #include "support/scripted_platform.h"
 #include "support/temp_tree.h"
 
 namespace brisko {
 namespace {
 
+using test::inChild;
 using test::TempTree;
 using Paths = std::vector<std::string>;
 
@@ -32,40 +34,6 @@ Paths walk(const std::string& dir, unsigned threads, const std::string& mask = "
     SearchDirectoryFor(dir, {&target, 1}, true, WalkOptions{.threads = threads});
     return found;
 }
-
-// Runs `body` in a forked child and returns the lines it printed; a child that
-// prints "skip: REASON" first makes the test skip.
-Paths inChild(const std::function<Paths()>& body) {
-    int out[2];
-    if (::pipe(out) != 0) return {"pipe failed"};
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(out[0]);
-        std::string text;
-        for (const std::string& line : body()) text += line + '\n';
-        for (std::size_t done = 0; done < text.size();) {
-            const ssize_t n = ::write(out[1], text.data() + done, text.size() - done);
-            if (n <= 0) ::_exit(1);
-            done += static_cast<std::size_t>(n);
-        }
-        ::_exit(0);
-    }
-    ::close(out[1]);
-    std::string text;
-    char buffer[4096];
-    for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
-    ::close(out[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "child status " << status;
-    Paths lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-#define SKIP_IF_CHILD_SKIPPED(lines) \
-    if (!(lines).empty() && (lines)[0].rfind("skip: ", 0) == 0) GTEST_SKIP() << (lines)[0]
 
 // A chain of `levels` folders "d" below `root`, with a q3config.cfg at the depths
 // given; made through descriptors, as its paths outgrow the path limit.
