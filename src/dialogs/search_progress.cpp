@@ -31,9 +31,13 @@ std::string withoutTrailingSlash(std::string folder) {
 
 // 1234567 as "1,234,567".
 std::string grouped(std::uint64_t number) {
-    std::string digits = std::to_string(number);
-    for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
-    return digits;
+    const std::string digits = std::to_string(number);
+    std::string text;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) text += ',';
+        text += digits[i];
+    }
+    return text;
 }
 
 }  // namespace
