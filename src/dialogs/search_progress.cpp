@@ -51,22 +51,25 @@ TSearchProgress::TSearchProgress(Platform& platform)
 }
 
 void TSearchProgress::follow(DriveSearch& search) {
-    if (search.walk.finished()) return;
+    if (search.walk().finished()) return;
     search_ = &search;
-    started_ = clock();
-    refresh(started_);
+    // The half second counts from the search's start (for the start-up search, the
+    // program's launch).
+    const Clock::time_point now = clock();
+    started_ = now - search.walk().running();
+    refresh(now);
     centreOn(platform_.screen.desktop());
     Timer1.setEnabled(true);
     const ModalResult result = platform_.windows.runModal(*this, Timer1);
     Timer1.setEnabled(false);
     search_ = nullptr;
     // Stop Searching, or the window closed.
-    if (result != ModalResult::Ok) search.walk.stop();
+    if (result != ModalResult::Ok) search.walk().stop();
 }
 
 void TSearchProgress::Timer1Timer() {
     if (!search_) return;
-    if (search_->walk.finished()) {
+    if (search_->walk().finished()) {
         setModalResult(ModalResult::Ok);
         return;
     }
@@ -85,11 +88,11 @@ void TSearchProgress::StopBtnClick() {
 
 void TSearchProgress::refresh(Clock::time_point now) {
     refreshed_ = now;
-    const FolderSearch::Progress progress = search_->walk.progress(now);
-    const std::size_t root = std::min(progress.root, search_->roots.size() - 1);
-    const bool configs = search_->sought == Sought::ConfigFiles;
-    LblSearching.setCaption(std::string("Searching drive ") + search_->letters[root] + ": (" +
-                            shortened(withoutTrailingSlash(search_->roots[root])) + ") for " +
+    const FolderSearch::Progress progress = search_->walk().progress(now);
+    const std::size_t root = std::min(progress.root, search_->drives() - 1);
+    const bool configs = search_->sought() == Sought::ConfigFiles;
+    LblSearching.setCaption(std::string("Searching drive ") + search_->letter(root) + ": (" +
+                            shortened(withoutTrailingSlash(search_->folder(root))) + ") for " +
                             (configs ? "config files" : "the game") + kEllipsis);
     LblFolders.setCaption("Folders searched: " + grouped(progress.folders));
     LblFound.setCaption((configs ? "Config files found: " : "Games found: ") +

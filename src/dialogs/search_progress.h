@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "discovery/find_files.h"
+#include "discovery/drive_search.h"
 #include "platform/controls.h"
 #include "platform/platform.h"
 #include "platform/window.h"

@@ -8,11 +8,11 @@ namespace {
 
 constexpr const char* kConfigFile = "q3config.cfg";
 
-// One search of drive C: with `onC`, then of each present drive from D: to Z: with
+// A search of drive C: with `onC`, then of each present drive from D: to Z: with
 // `onOthers`: a folder met again on a later drive is not walked again.
-void searchDrives(const Drives& drives, std::span<const SearchTarget> onC,
-                  std::span<const SearchTarget> onOthers, WalkOptions options = {},
-                  SearchFollower* follower = nullptr, Sought sought = Sought::ConfigFiles) {
+std::unique_ptr<DriveSearch> searchDrives(const Drives& drives, std::span<const SearchTarget> onC,
+                                          std::span<const SearchTarget> onOthers, Sought sought,
+                                          WalkOptions options = {}) {
     std::vector<SearchRoot> roots{{drives.root('C'), onC}};
     std::string letters = "C";
     for (char letter = 'D'; letter <= 'Z'; ++letter) {
@@ -20,13 +20,7 @@ void searchDrives(const Drives& drives, std::span<const SearchTarget> onC,
         roots.push_back({drives.root(letter), onOthers});
         letters += letter;
     }
-    FolderSearch walk(roots, true, options);
-    if (follower) {
-        DriveSearch search{walk, letters, {}, sought};
-        for (const SearchRoot& root : roots) search.roots.push_back(root.dir);
-        follower->follow(search);
-    }
-    walk.deliver();
+    return std::make_unique<DriveSearch>(roots, letters, sought, options);
 }
 
 // The games' names after `others`, every native engine into the one list, so that
@@ -53,7 +47,7 @@ void FindFileOnDrives(const Drives& drives, const std::string& name,
                       std::vector<std::string>& list) {
     list.clear();
     const SearchTarget target{name, &list, true};
-    searchDrives(drives, {&target, 1}, {&target, 1});
+    searchDrives(drives, {&target, 1}, {&target, 1}, Sought::ConfigFiles)->finish(nullptr);
 }
 
 void FindConfigFiles(const Drives& drives, std::vector<std::string>& list) {
@@ -62,15 +56,25 @@ void FindConfigFiles(const Drives& drives, std::vector<std::string>& list) {
 
 void FindGamesOnDrives(const Drives& drives, GamesFound& games, SearchFollower* follower) {
     const std::vector<SearchTarget> targets = gameTargets(games, {}, true);
-    searchDrives(drives, targets, targets, {}, follower, Sought::Games);
+    searchDrives(drives, targets, targets, Sought::Games)->finish(follower);
 }
 
 void FindStartupFiles(const Drives& drives, std::vector<std::string>& configFiles,
                       GamesFound& gamesOnDriveC, WalkOptions options, SearchFollower* follower) {
-    configFiles.clear();
-    const SearchTarget config{kConfigFile, &configFiles, true};
-    searchDrives(drives, gameTargets(gamesOnDriveC, {config}), {&config, 1}, options, follower,
-                 Sought::ConfigFiles);
+    StartupSearch(drives, options).finish(configFiles, gamesOnDriveC, follower);
+}
+
+StartupSearch::StartupSearch(const Drives& drives, WalkOptions options) {
+    const SearchTarget config{kConfigFile, &configFiles_, true};
+    search_ = searchDrives(drives, gameTargets(games_, {config}), {&config, 1}, Sought::ConfigFiles,
+                           options);
+}
+
+void StartupSearch::finish(std::vector<std::string>& configFiles, GamesFound& gamesOnDriveC,
+                           SearchFollower* follower) {
+    search_->finish(follower);
+    configFiles = std::move(configFiles_);
+    gamesOnDriveC = std::move(games_);
 }
 
 }  // namespace brisko

@@ -3,10 +3,11 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "discovery/folder_search.h"
+#include "discovery/drive_search.h"
 #include "discovery/search_directory.h"
 #include "platform/platform.h"
 
@@ -23,25 +24,6 @@ inline constexpr std::array<const char*, 6> kNativeEngines = {
 struct GamesFound {
     std::vector<std::string> windowsGames;   // every "quake3.exe"
     std::vector<std::string> nativeEngines;  // every entry named like a native engine
-};
-
-// What a search of the drives looks for, as its progress names it.
-enum class Sought { ConfigFiles, Games };
-
-// A search of the drives while it runs.
-struct DriveSearch {
-    FolderSearch& walk;
-    std::string letters;             // the drive of each of the walk's roots, in order
-    std::vector<std::string> roots;  // and its folder
-    Sought sought;
-};
-
-// Lets the player follow a search of the drives and stop it.
-class SearchFollower {
-  public:
-    virtual ~SearchFollower() = default;
-    // Returns once the search has finished by itself or has been stopped.
-    virtual void follow(DriveSearch& search) = 0;
 };
 
 // Whether the drive with this letter (either case) exists; raises "Invalid drive
@@ -70,5 +52,23 @@ void FindGamesOnDrives(const Drives& drives, GamesFound& games, SearchFollower* 
 void FindStartupFiles(const Drives& drives, std::vector<std::string>& configFiles,
                       GamesFound& gamesOnDriveC, WalkOptions options = {},
                       SearchFollower* follower = nullptr);
+
+// FindStartupFiles as an object, so that the walk can begin before the program
+// asks for its lists (at the program's launch, while the toolkit starts).
+class StartupSearch {
+  public:
+    explicit StartupSearch(const Drives& drives, WalkOptions options = {});
+    StartupSearch(const StartupSearch&) = delete;
+    StartupSearch& operator=(const StartupSearch&) = delete;
+
+    // The lists FindStartupFiles gives, followed by `follower` as it does.
+    void finish(std::vector<std::string>& configFiles, GamesFound& gamesOnDriveC,
+                SearchFollower* follower = nullptr);
+
+  private:
+    std::vector<std::string> configFiles_;
+    GamesFound games_;
+    std::unique_ptr<DriveSearch> search_;
+};
 
 }  // namespace brisko

@@ -21,9 +21,11 @@ namespace {
 // Folders open at once, all threads together.
 constexpr std::size_t kOpenFolders = 64;
 // The threads that walk. When the folders are not in the cache, each waits on
-// the disk for most of its time, so more than the processors keep the disk
-// busy; when they are, the few extra threads cost little.
-constexpr unsigned kWalkThreads = 8;
+// the disk for most of its time, so many more than the processors keep the disk
+// busy (measured on two processors with a cold cache: 2 threads 0.52 of find's
+// time, 4 0.47, 8 0.38, 16 0.32); when they are, the extra threads cost little
+// (0.23 of find's time with 2, 0.24 with 16).
+constexpr unsigned kWalkThreads = 16;
 
 std::vector<std::string> systemRemoteMounts() {
     std::ifstream file("/proc/self/mounts");
