@@ -53,10 +53,9 @@ TSearchProgress::TSearchProgress(Platform& platform)
 void TSearchProgress::follow(DriveSearch& search) {
     if (search.walk().finished()) return;
     search_ = &search;
-    // The half second counts from the search's start (for the start-up search, the
-    // program's launch).
     const Clock::time_point now = clock();
-    started_ = now - search.walk().running();
+    started_ = countFrom_.value_or(now);
+    countFrom_.reset();
     refresh(now);
     centreOn(platform_.screen.desktop());
     Timer1.setEnabled(true);

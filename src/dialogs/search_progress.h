@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "discovery/drive_search.h"
@@ -38,6 +39,10 @@ class TSearchProgress : public Window, public SearchFollower {
 
     // Runs the window modally until the search ends or the player stops it.
     void follow(DriveSearch& search) override;
+    // The next search followed counts its half second from `since` rather than
+    // from its own start (for the start-up search, the program's launch: the
+    // player has waited since then).
+    void countNextFrom(Clock::time_point since) { countFrom_ = since; }
     void Timer1Timer();
     void StopBtnClick();
 
@@ -46,6 +51,7 @@ class TSearchProgress : public Window, public SearchFollower {
 
     Platform& platform_;
     DriveSearch* search_ = nullptr;
+    std::optional<Clock::time_point> countFrom_;
     Clock::time_point started_{};
     Clock::time_point refreshed_{};
 };

@@ -61,20 +61,11 @@ void FindGamesOnDrives(const Drives& drives, GamesFound& games, SearchFollower* 
 
 void FindStartupFiles(const Drives& drives, std::vector<std::string>& configFiles,
                       GamesFound& gamesOnDriveC, WalkOptions options, SearchFollower* follower) {
-    StartupSearch(drives, options).finish(configFiles, gamesOnDriveC, follower);
-}
-
-StartupSearch::StartupSearch(const Drives& drives, WalkOptions options) {
-    const SearchTarget config{kConfigFile, &configFiles_, true};
-    search_ = searchDrives(drives, gameTargets(games_, {config}), {&config, 1}, Sought::ConfigFiles,
-                           options);
-}
-
-void StartupSearch::finish(std::vector<std::string>& configFiles, GamesFound& gamesOnDriveC,
-                           SearchFollower* follower) {
-    search_->finish(follower);
-    configFiles = std::move(configFiles_);
-    gamesOnDriveC = std::move(games_);
+    configFiles.clear();
+    const SearchTarget config{kConfigFile, &configFiles, true};
+    searchDrives(drives, gameTargets(gamesOnDriveC, {config}), {&config, 1}, Sought::ConfigFiles,
+                 options)
+        ->finish(follower);
 }
 
 }  // namespace brisko

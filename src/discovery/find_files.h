@@ -3,7 +3,6 @@
 #pragma once
 
 #include <array>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -52,23 +51,5 @@ void FindGamesOnDrives(const Drives& drives, GamesFound& games, SearchFollower* 
 void FindStartupFiles(const Drives& drives, std::vector<std::string>& configFiles,
                       GamesFound& gamesOnDriveC, WalkOptions options = {},
                       SearchFollower* follower = nullptr);
-
-// FindStartupFiles as an object, so that the walk can begin before the program
-// asks for its lists (at the program's launch, while the toolkit starts).
-class StartupSearch {
-  public:
-    explicit StartupSearch(const Drives& drives, WalkOptions options = {});
-    StartupSearch(const StartupSearch&) = delete;
-    StartupSearch& operator=(const StartupSearch&) = delete;
-
-    // The lists FindStartupFiles gives, followed by `follower` as it does.
-    void finish(std::vector<std::string>& configFiles, GamesFound& gamesOnDriveC,
-                SearchFollower* follower = nullptr);
-
-  private:
-    std::vector<std::string> configFiles_;
-    GamesFound games_;
-    std::unique_ptr<DriveSearch> search_;
-};
 
 }  // namespace brisko

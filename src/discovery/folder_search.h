@@ -45,8 +45,6 @@ class FolderSearch {
     FolderSearch(const FolderSearch&) = delete;
     FolderSearch& operator=(const FolderSearch&) = delete;
 
-    // How long ago the search started, by the system's clock.
-    Clock::duration running() const { return Clock::now() - begun_; }
     // Whether the search has ended by itself.
     bool finished() const;
     // Waits until it has.
@@ -74,7 +72,6 @@ class FolderSearch {
         bool seen = false;
     };
 
-    Clock::time_point begun_ = Clock::now();
     std::shared_ptr<Shared> shared_;
     std::vector<std::vector<std::string>*> lists_;
     std::vector<Call> calls_;  // per walker, as progress() last saw it
