@@ -14,8 +14,9 @@ void WalkerSlot::callStarts(const std::string* folder, const char* name) {
 bool WalkerSlot::resume(State from) {
     for (;;) {
         int expected = from;
-        if (state_.compare_exchange_weak(expected, Working, std::memory_order_acquire,
-                                         std::memory_order_relaxed))
+        // Acquire either way: claimed, the walker must see the claimer's last
+        // reads of its folder done before it lets go of anything.
+        if (state_.compare_exchange_weak(expected, Working, std::memory_order_acquire))
             return true;
         if (expected == Claimed) return false;
         if (expected == Inspecting) std::this_thread::yield();
