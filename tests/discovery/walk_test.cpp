@@ -185,8 +185,8 @@ TEST(Walk, AFolderMetTwiceIsWalkedWhereMetFirst) {
     EXPECT_EQ(lines, expected);
 }
 
-// Two threads and more give exactly the lists of one, on generated trees and on
-// folders of this machine.
+// Two threads and more (sixteen by default) give exactly the lists of one, on
+// generated trees and on folders of this machine.
 TEST(Walk, MoreThreadsGiveTheListsOfOne) {
     TempTree tree;
     std::uint32_t seed = 7;
@@ -203,7 +203,7 @@ TEST(Walk, MoreThreadsGiveTheListsOfOne) {
         const SearchTarget targets[] = {{"*.*", &one[0]}, {"quake3.exe", &one[1]}};
         SearchDirectoryFor(dir, targets, true, WalkOptions{.threads = 1});
         ASSERT_FALSE(one[0].empty()) << dir;
-        for (unsigned threads : {2u, 3u}) {
+        for (unsigned threads : {2u, 3u, 16u}) {
             Paths many[2];
             const SearchTarget more[] = {{"*.*", &many[0]}, {"quake3.exe", &many[1]}};
             SearchDirectoryFor(dir, more, true, WalkOptions{.threads = threads});
