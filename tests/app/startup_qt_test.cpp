@@ -289,8 +289,8 @@ TEST_F(StartupQtTest, TheProgressWindowComesAfterHalfASecondAndStopsTheSearch) {
     std::vector<std::string> configs;
     GamesFound games;
 
-    {  // The listing answers after 300 ms: no window. (Half a second is fifty ticks.)
-        model.clock = [&] { return now += 10ms; };
+    {  // The listing answers after 300 ms: no window. (Half a second is 250 ticks.)
+        model.clock = [&] { return now += 2ms; };
         test::SlowFolders slow;
         steps.add([&, started = now] { return now - started >= 300ms; }, [&] { slow.release(); });
         FindStartupFiles(drives, configs, games, {.source = &slow}, &model);
