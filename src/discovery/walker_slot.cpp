@@ -16,8 +16,7 @@ bool WalkerSlot::resume(State from) {
         int expected = from;
         // Acquire either way: claimed, the walker must see the claimer's last
         // reads of its folder done before it lets go of anything.
-        if (state_.compare_exchange_weak(expected, Working, std::memory_order_acquire))
-            return true;
+        if (state_.compare_exchange_weak(expected, Working, std::memory_order_acquire)) return true;
         if (expected == Claimed) return false;
         if (expected == Inspecting) std::this_thread::yield();
     }
