@@ -22,6 +22,7 @@ tests=(
     libbenchmark-dev        # Google Benchmark
     xvfb xauth              # running the window without a display
     e2fsprogs util-linux    # chattr, setpriv, unshare for the file-failure tests
+    fuse3 python3-fusepy    # a FUSE mount whose listing never answers, for the stopped search
     clang libclang-rt-14-dev llvm  # the save fuzzer: libFuzzer, the sanitizers, readable reports
     ioquake3-server ioquake3 libegl-mesa0 libgl1-mesa-dri  # the game engine, to check what the writer produces
     wine wine64 gcc-mingw-w64-x86-64-win32  # a real Windows program started through Wine

@@ -10,9 +10,15 @@ Program::Program(Platform& platform)
       BrowseCfg(Form1),
       SelectConfig(Form1, BrowseCfg),
       MapSelect(platform, state),
+      SearchProgress(platform),
       platform_(platform) {
     Form1.Timer1.onTimer = [this] { Timer1Timer(); };
     Form1.showTestMapDialog = [this] { showTestMapDialog(MapSelect, platform_); };
+    platform_.searchFollower = &SearchProgress;
+}
+
+Program::~Program() {
+    if (platform_.searchFollower == &SearchProgress) platform_.searchFollower = nullptr;
 }
 
 void Program::CreateWindows() {
@@ -36,9 +42,11 @@ void Program::Form1Create() {
         platform_.app.requestTermination();
         return;
     }
+    // The config files on every drive and the games on drive C:, in one walk of C:,
+    // followed in the progress window when it takes long. Timer1 starts after it:
+    // the window's events must not run phase two meanwhile.
+    FindStartupFiles(platform_.drives, state.configFiles, state.gamesOnDriveC, {}, &SearchProgress);
     Form1.Timer1.setEnabled(true);
-    // The config files on every drive and the games on drive C:, in one walk of C:.
-    FindStartupFiles(platform_.drives, state.configFiles, state.gamesOnDriveC);
     const bool game = GameToTest(platform_.drives, state.gamesOnDriveC);
     Form1.SaveTestBtn.setEnabled(game);
     Form1.SaveTestBtn.setHint(game ? "" : kNoGameFound);

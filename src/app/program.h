@@ -6,6 +6,7 @@
 
 #include "dialogs/browse_cfg.h"
 #include "dialogs/map_select.h"
+#include "dialogs/search_progress.h"
 #include "dialogs/select_config.h"
 #include "platform/platform.h"
 #include "settings/form1.h"
@@ -17,7 +18,9 @@ class Program {
   public:
     static constexpr const char* kTitle = "Brisko";
 
+    // The program's progress window follows the platform's long searches.
     explicit Program(Platform& platform);
+    ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
@@ -41,6 +44,8 @@ class Program {
     TSelectConfig SelectConfig;
     // The test-map dialog comes after the debug window in the order of creation.
     TMapSelect MapSelect;
+    // Shown only while a search of the drives takes long.
+    TSearchProgress SearchProgress;
 
   private:
     Platform& platform_;

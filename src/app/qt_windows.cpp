@@ -11,11 +11,13 @@ QtWindows::QtWindows(Program& program, MessageBoxes& boxes, qt::QtWindowShower& 
       form1_(std::make_unique<qt::TForm1View>(program.Form1, boxes)),
       browseCfg_(std::make_unique<qt::TBrowseCfgView>(program.BrowseCfg, boxes)),
       selectConfig_(std::make_unique<qt::TSelectConfigView>(program.SelectConfig, boxes)),
-      mapSelect_(std::make_unique<qt::TMapSelectView>(program.MapSelect, boxes)) {
+      mapSelect_(std::make_unique<qt::TMapSelectView>(program.MapSelect, boxes)),
+      searchProgress_(std::make_unique<qt::TSearchProgressView>(program.SearchProgress, boxes)) {
     shower.add(program.Form1, form1_->window());
     shower.add(program.BrowseCfg, browseCfg_->window());
     shower.add(program.SelectConfig, selectConfig_->window());
     shower.add(program.MapSelect, mapSelect_->window());
+    shower.add(program.SearchProgress, searchProgress_->window());
 
     // Closing the main window ends the program.
     QObject::connect(form1_->window(), &QDialog::rejected, form1_->window(),

@@ -9,6 +9,7 @@
 #include "app/views/browse_cfg_view.h"
 #include "app/views/form1_view.h"
 #include "app/views/map_select_view.h"
+#include "app/views/search_progress_view.h"
 #include "app/views/select_config_view.h"
 #include "platform/qt/qt_platform.h"
 
@@ -24,6 +25,7 @@ class QtWindows {
     qt::TForm1View& form1() { return *form1_; }
     qt::TSelectConfigView& selectConfig() { return *selectConfig_; }
     qt::TBrowseCfgView& browseCfg() { return *browseCfg_; }
+    qt::TSearchProgressView& searchProgress() { return *searchProgress_; }
     const QTimer& timer1() const { return timer1_; }
 
   private:
@@ -32,6 +34,7 @@ class QtWindows {
     std::unique_ptr<qt::TBrowseCfgView> browseCfg_;
     std::unique_ptr<qt::TSelectConfigView> selectConfig_;
     std::unique_ptr<qt::TMapSelectView> mapSelect_;
+    std::unique_ptr<qt::TSearchProgressView> searchProgress_;
     QTimer timer1_;
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "discovery/drive_search.h"
 #include "discovery/search_directory.h"
 #include "platform/platform.h"
 
@@ -44,13 +45,17 @@ void FindFileOnDrives(const Drives& drives, const std::string& name,
 void FindConfigFiles(const Drives& drives, std::vector<std::string>& list);
 
 // Every game on drive C: and then on each present drive from D: to Z:, with one
-// walk of each drive for all the games' names.
-void FindGamesOnDrives(const Drives& drives, GamesFound& games);
+// walk of each drive for all the games' names. With a follower, the player can
+// follow the search and stop it: the games are then those found so far.
+void FindGamesOnDrives(const Drives& drives, GamesFound& games, SearchFollower* follower = nullptr);
 
 // The start-up searches with one walk of drive C:: `configFiles` as
-// FindConfigFiles leaves it, and the games on drive C: alone.
-// `options` chooses how the walk runs (the benchmark times one and two threads).
+// FindConfigFiles leaves it, and the games on drive C: alone. `options` chooses
+// how the walk runs (the benchmark times several thread counts). With a follower,
+// the player can follow the search and stop it: the lists then hold what was
+// found so far, in the order of the whole search.
 void FindStartupFiles(const Drives& drives, std::vector<std::string>& configFiles,
-                      GamesFound& gamesOnDriveC, WalkOptions options = {});
+                      GamesFound& gamesOnDriveC, WalkOptions options = {},
+                      SearchFollower* follower = nullptr);
 
 }  // namespace brisko

@@ -40,39 +40,87 @@ const dirent64* recordAt(const char* at) {
     return reinterpret_cast<const dirent64*>(at);
 }
 
-// Opens a folder by path; -1 unless it is a folder, and the expected one if given.
-int openFolder(int at, const std::string& path, const std::optional<FolderId>& expected,
-               FolderId& found) {
-    const int fd = ::openat(at, path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return -1;
-    struct stat st;
-    if (::fstat(fd, &st) == 0) {
-        found = {st.st_dev, st.st_ino};
-        if (!expected || *expected == found) return fd;
-    }
-    ::close(fd);
-    return -1;
-}
-
 }  // namespace
 
-FolderWalk::FolderWalk(const WalkSetup& setup, VisitedFolders& visited, WalkPool* pool,
-                       std::size_t openBudget)
+FolderWalk::FolderWalk(const WalkSetup& setup, VisitedFolders& visited, WalkPool* pool, bool share,
+                       std::size_t openBudget, WalkerSlot* slot)
     : setup_(setup),
+      source_(*setup.source),
       visited_(visited),
       pool_(pool),
+      share_(pool && share),
       budget_(openBudget < 2 ? 2 : openBudget),
-      recordFolders_(pool != nullptr) {}
+      slot_(slot) {}
 
 FolderWalk::~FolderWalk() {
     closeAll();
 }
 
 void FolderWalk::closeAll() {
+    // Not made known: this runs when the walk has ended or was abandoned.
     for (const Frame& frame : frames_)
-        if (frame.fd >= 0) ::close(frame.fd);
+        if (frame.fd >= 0) source_.close(frame.fd);
     frames_.clear();
     open_ = 0;
+}
+
+int FolderWalk::openAt(int dir, const char* path, int flags, const char* name) {
+    callStarts(name);
+    const int fd = source_.openAt(dir, path, flags);
+    const int error = errno;
+    if (!callEnded()) {
+        if (fd >= 0) source_.close(fd);
+        throw Abandoned();
+    }
+    errno = error;
+    return fd;
+}
+
+int FolderWalk::statusOf(int fd, struct stat& st, const char* name) {
+    callStarts(name);
+    const int result = source_.status(fd, st);
+    if (!callEnded()) throw Abandoned();
+    return result;
+}
+
+int FolderWalk::statusAt(int dir, const char* name, struct stat& st) {
+    callStarts(name);
+    const int result = source_.statusAt(dir, name, st);
+    if (!callEnded()) throw Abandoned();
+    return result;
+}
+
+ssize_t FolderWalk::listOf(int fd, void* buffer, std::size_t size) {
+    callStarts(nullptr);
+    const ssize_t result = source_.list(fd, buffer, size);
+    if (!callEnded()) throw Abandoned();
+    return result;
+}
+
+void FolderWalk::closeFolder(int fd) {
+    callStarts(nullptr);
+    source_.close(fd);
+    if (!callEnded()) throw Abandoned();
+}
+
+int FolderWalk::openFolder(int at, const char* path, const char* name,
+                           const std::optional<FolderId>& expected, FolderId& found) {
+    const int fd = openAt(at, path, O_RDONLY | O_DIRECTORY | O_CLOEXEC, name);
+    if (fd < 0) return -1;
+    struct stat st;
+    int status = -1;
+    try {
+        status = statusOf(fd, st, name);
+    } catch (const Abandoned&) {
+        source_.close(fd);
+        throw;
+    }
+    if (status == 0) {
+        found = {st.st_dev, st.st_ino};
+        if (!expected || *expected == found) return fd;
+    }
+    closeFolder(fd);
+    return -1;
 }
 
 void FolderWalk::run(WalkTask& task) {
@@ -86,7 +134,12 @@ void FolderWalk::run(WalkTask& task) {
         const dirent64* entry = recordAt(arenaAt(frame.next));
         frame.next += entry->d_reclen;
         entryFound(entry);
-        if (pool_ && pool_->wanted()) giveAway();
+        if (!pool_) continue;
+        if (pool_->stopping()) {
+            if (slot_) slot_->abandon();
+            throw Abandoned();
+        }
+        if (share_ && pool_->wanted()) giveAway();
     }
 }
 
@@ -99,8 +152,12 @@ bool FolderWalk::start(WalkTask& task) {
     if (path_.empty()) return false;
     if (path_.back() != '/') path_ += '/';
     FolderId folder;
-    const int fd = openFolder(AT_FDCWD, path_, task.folder, folder);
+    const int fd = openFolder(AT_FDCWD, path_.c_str(), nullptr, task.folder, folder);
     if (fd < 0) return false;
+    const bool root = !task.folder && !task.continued;
+    if (root) readWalkLast(fd);
+    walkLast_ = task.walkLast.get();
+    recordFolders_ = setup_.recordFolders || walkLast_;
     ++open_;
     if (task.continued) {
         const std::size_t size = task.listing.size();
@@ -113,14 +170,37 @@ bool FolderWalk::start(WalkTask& task) {
     }
     if (!visited_.insert(folder)) {
         recordSkip(folder);
-        ::close(fd);
         --open_;
+        closeFolder(fd);
         return false;
     }
     const std::size_t enterStep = recordEnter(folder);
-    readListing(fd);
+    if (slot_) slot_->folderEntered();
+    try {
+        readListing(fd);
+    } catch (const Abandoned&) {
+        source_.close(fd);
+        throw;
+    }
     pushFrame(fd, 0, enterStep, folder);
     return true;
+}
+
+void FolderWalk::readWalkLast(int fd) {
+    if (setup_.remoteMounts.empty() || !pool_) return;
+    // The root's own path as the system names the open folder (a link in the
+    // root's path resolved), without asking any file system.
+    char link[PATH_MAX];
+    const std::string proc = "/proc/self/fd/" + std::to_string(fd);
+    const ssize_t size = ::readlink(proc.c_str(), link, sizeof link - 1);
+    std::string real = size > 0 ? std::string(link, static_cast<std::size_t>(size))
+                                : path_.substr(0, path_.size() - 1);
+    if (real.empty() || real.back() != '/') real += '/';
+    auto paths = std::make_shared<std::vector<std::string>>();
+    for (const std::string& mount : setup_.remoteMounts)
+        if (mount.size() > real.size() && mount.compare(0, real.size(), real) == 0)
+            paths->push_back(path_ + mount.substr(real.size()) + '/');
+    if (!paths->empty()) task_->walkLast = std::move(paths);
 }
 
 void FolderWalk::entryFound(const dirent64* entry) {
@@ -130,10 +210,17 @@ void FolderWalk::entryFound(const dirent64* entry) {
     // size bounds the name's length; the name is measured only near the limit.
     const std::size_t atMost = entry->d_reclen - offsetof(dirent64, d_name) - 1;
     if (path_.size() + atMost >= PATH_MAX && path_.size() + std::strlen(name) >= PATH_MAX) return;
+    // A mount point to walk last is not even looked at now: its file system may
+    // not answer. (A task of one such mount point enters it.)
+    if (walkLast_ && !(task_->mountPoint && frames_.size() == 1) &&
+        walkedLast(name, std::strlen(name))) {
+        putOff(entry);
+        return;
+    }
     unsigned char type = entry->d_type;
     if (type == DT_UNKNOWN || !setup_.useListedTypes) {
         struct stat st;
-        if (::fstatat(currentFd(), name, &st, AT_SYMLINK_NOFOLLOW) != 0) return;
+        if (statusAt(currentFd(), name, st) != 0) return;
         type = typeOf(st.st_mode);
     }
     switch (type) {
@@ -149,6 +236,29 @@ void FolderWalk::entryFound(const dirent64* entry) {
     }
 }
 
+bool FolderWalk::walkedLast(const char* name, std::size_t length) const {
+    for (const std::string& mount : *walkLast_)
+        if (mount.size() == path_.size() + length + 1 &&
+            mount.compare(0, path_.size(), path_) == 0 &&
+            mount.compare(path_.size(), length, name, length) == 0)
+            return true;
+    return false;
+}
+
+void FolderWalk::putOff(const dirent64* entry) {
+    WalkTask task;
+    task.root = task_->root;
+    task.dir = path_;
+    task.folder = frames_.back().folder;
+    task.continued = true;
+    task.mountPoint = true;
+    task.walkLast = task_->walkLast;
+    const char* record = reinterpret_cast<const char*>(entry);
+    task.listing.assign(record, record + entry->d_reclen);
+    // Walked later, listed here.
+    task_->output.steps.push_back({WalkStep::Kind::Handed, 0, pool_->putOff(std::move(task)), {}});
+}
+
 void FolderWalk::directoryFound(const char* name, std::size_t length) {
     struct stat st;
     bool known = false;
@@ -158,18 +268,22 @@ void FolderWalk::directoryFound(const char* name, std::size_t length) {
         makeRoom();
         const int sub = openSubfolder(parent, name);
         if (sub >= 0) {
-            known = ::fstat(sub, &st) == 0;
+            try {
+                known = statusOf(sub, st, name) == 0;
+            } catch (const Abandoned&) {
+                source_.close(sub);
+                throw;
+            }
             if (known && !readOnly(st.st_mode)) {
                 enter(sub, name, length, {st.st_dev, st.st_ino});
                 return;
             }
-            ::close(sub);
+            closeFolder(sub);
         }
     }
     // Not entered: a read-only folder counts like a file.
     if (!matchesAny(name)) return;
-    if (!known)
-        known = ::fstatat(currentFd(), name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
+    if (!known) known = statusAt(currentFd(), name, st) == 0 && S_ISDIR(st.st_mode);
     if (known && readOnly(st.st_mode)) match(name);
 }
 
@@ -178,11 +292,11 @@ int FolderWalk::openSubfolder(int parent, const char* name) {
     // Without updating access times: the walk writes nothing to the disk. Only
     // the owner may ask for that; after some refusals the walk stops asking.
     if (refusedNoAtime_ < kNoAtimeRefusals) {
-        const int fd = ::openat(parent, name, kFlags | O_NOATIME);
+        const int fd = openAt(parent, name, kFlags | O_NOATIME, name);
         if (fd >= 0 || errno != EPERM) return fd;
         ++refusedNoAtime_;
     }
-    return ::openat(parent, name, kFlags);
+    return openAt(parent, name, kFlags, name);
 }
 
 void FolderWalk::enter(int fd, const char* name, std::size_t length, FolderId folder) {
@@ -194,20 +308,27 @@ void FolderWalk::enter(int fd, const char* name, std::size_t length, FolderId fo
     path_.append(name, length);
     path_ += '/';
     const std::size_t start = top_;
-    readListing(fd);
+    try {
+        readListing(fd);
+    } catch (const Abandoned&) {
+        source_.close(fd);
+        throw;
+    }
     if (!visited_.insert(folder)) {
         top_ = start;
         recordSkip(folder);
+        closeFolder(fd);
         path_.resize(parentLength);
-        ::close(fd);
         return;
     }
     ++open_;
+    if (slot_) slot_->folderEntered();
     pushFrame(fd, start, recordEnter(folder), folder);
 }
 
 void FolderWalk::pushFrame(int fd, std::size_t start, std::size_t enterStep, FolderId folder) {
-    frames_.push_back({fd, path_.size(), start, start, top_, start, enterStep, folder, {}});
+    frames_.push_back({fd, path_.size(), start, start, top_, start, enterStep, folder});
+    task_->output.open.emplace_back();
     canGive_ = true;
 }
 
@@ -229,7 +350,7 @@ void FolderWalk::readListing(int fd) {
     for (;;) {
         const std::size_t needed = (top_ + kListingChunk) / sizeof(std::uint64_t);
         if (arena_.size() < needed) arena_.resize(std::max(needed, 2 * arena_.size()));
-        const ssize_t size = ::getdents64(fd, arenaAt(top_), kListingChunk);
+        const ssize_t size = listOf(fd, arenaAt(top_), kListingChunk);
         if (size <= 0) return;
         top_ += static_cast<std::size_t>(size);
     }
@@ -238,13 +359,17 @@ void FolderWalk::readListing(int fd) {
 void FolderWalk::leave() {
     Frame& frame = frames_.back();
     if (frame.fd >= 0) {
-        ::close(frame.fd);
+        const int fd = frame.fd;
+        frame.fd = -1;
         --open_;
+        closeFolder(fd);
     }
     WalkOutput& output = task_->output;
     // Given later, the part handed over last comes first in the listing.
-    for (auto task = frame.handed.rbegin(); task != frame.handed.rend(); ++task)
+    const std::vector<std::size_t>& handed = output.open.back();
+    for (auto task = handed.rbegin(); task != handed.rend(); ++task)
         output.steps.push_back({WalkStep::Kind::Handed, 0, *task, {}});
+    output.open.pop_back();
     if (frame.enterStep != kNoStep) output.steps[frame.enterStep].value = output.steps.size();
     top_ = frame.start;
     frames_.pop_back();
@@ -258,10 +383,11 @@ int FolderWalk::currentFd() {
     std::size_t ancestor = frames_.size() - 1;
     while (frames_[--ancestor].fd < 0) {
     }
-    const Frame& open = frames_[ancestor];
     makeRoom();
+    const Frame& open = frames_[ancestor];
+    const std::string relative = path_.substr(open.pathLength);
     FolderId found;
-    frame.fd = openFolder(open.fd, path_.substr(open.pathLength), frame.folder, found);
+    frame.fd = openFolder(open.fd, relative.c_str(), nullptr, frame.folder, found);
     if (frame.fd >= 0)
         ++open_;
     else
@@ -274,9 +400,10 @@ void FolderWalk::makeRoom() {
     // The shallowest open folder between the task's own and the current one.
     for (std::size_t i = 1; i + 1 < frames_.size(); ++i) {
         if (frames_[i].fd >= 0) {
-            ::close(frames_[i].fd);
+            const int fd = frames_[i].fd;
             frames_[i].fd = -1;
             --open_;
+            closeFolder(fd);
             return;
         }
     }
@@ -291,7 +418,8 @@ void FolderWalk::giveAway() {
     // Listings only shrink until a folder is entered: once nothing was found to
     // give, nothing is until then.
     if (!canGive_) return;
-    for (Frame& frame : frames_) {
+    for (std::size_t i = 0; i < frames_.size(); ++i) {
+        Frame& frame = frames_[i];
         // The first folder still to do in this listing (records before `scan`
         // are known to hold none).
         std::size_t at = std::max(frame.next, frame.scan);
@@ -308,10 +436,11 @@ void FolderWalk::giveAway() {
         task.dir = path_.substr(0, frame.pathLength);
         task.folder = frame.folder;
         task.continued = true;
+        task.walkLast = task_->walkLast;
         task.listing.assign(arenaAt(split), arenaAt(frame.end));
         if (const auto number = pool_->give(std::move(task))) {
             frame.end = split;
-            frame.handed.push_back(*number);
+            task_->output.open[i].push_back(*number);
         }
         return;
     }
@@ -330,6 +459,7 @@ void FolderWalk::match(const char* name) {
     WalkOutput& output = task_->output;
     for (const RootMask& mask : *masks_) {
         if (!mask.mask.matches(entry)) continue;
+        if (mask.counted && slot_) slot_->counted();
         output.texts.push_back(path_ + name);
         output.steps.push_back({WalkStep::Kind::Match,
                                 static_cast<std::uint32_t>(output.texts.size() - 1),

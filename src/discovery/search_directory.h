@@ -15,9 +15,12 @@
 // bind mount or a disk mounted twice) is not walked again: its entries are listed
 // once, where it was met first.
 //
-// The walk has no depth limit and keeps at most 64 folders open at once. On a
-// machine with a second processor it runs on two threads; the lists come out
-// exactly as the walk by one thread gives them.
+// The walk has no depth limit and keeps at most 64 folders open at once. It runs
+// on several threads (more than a machine has processors, so that folders not
+// in the cache are read from the disk several at a time); the lists come out
+// exactly as the walk by one thread gives them. Inside each folder searched, the
+// mount points of network and FUSE file systems are walked after everything
+// else, and what they hold is listed where they were met.
 #pragma once
 
 #include <span>
@@ -25,6 +28,8 @@
 #include <vector>
 
 namespace brisko {
+
+class FolderSource;
 
 // Appends to `list` the path of every entry below `dir` whose name matches `mask`
 // (see NameMask), formed as the directory's path plus the name as listed. With
@@ -38,15 +43,17 @@ void SearchDirectory(std::string dir, const std::string& mask, bool recursive,
 struct SearchTarget {
     std::string mask;
     std::vector<std::string>* list;
+    bool counted = false;  // its matches count as found in the progress of the search
 };
 
 struct WalkOptions {
     // Take an entry's type from the listing where the file system gives it; off,
     // every entry's type is read with a stat of its own.
     bool useListedTypes = true;
-    // The threads that walk: 0 for two on a machine with a second processor and
-    // one otherwise.
+    // The threads that walk: 0 for the program's own choice.
     unsigned threads = 0;
+    // The calls that read folders: none for the system's.
+    FolderSource* source = nullptr;
 };
 
 // The same search for several masks in one walk: every list ends up exactly as

@@ -159,20 +159,21 @@ std::optional<std::string> engineOnDrives(const Family& family, const GamesFound
 // The first engine of the family the player has: installed, the Flatpak, then on
 // the drives (walked now, unless already walked into `walked`).
 std::optional<GameChoice> anyEngine(const Drives& drives, const Family& family,
-                                    std::optional<GamesFound>& walked) {
+                                    std::optional<GamesFound>& walked, SearchFollower* follower) {
     if (auto engine = installedEngine(drives, family))
         return GameChoice{GameChoice::Kind::Engine, *engine, {}, {}};
     if (family.quake3)
         if (auto flatpak = FlatpakFor(drives, kIoquake3Flatpak))
             return GameChoice{GameChoice::Kind::Flatpak, *flatpak, {}, {}};
-    if (!walked) FindGamesOnDrives(drives, walked.emplace());
+    if (!walked) FindGamesOnDrives(drives, walked.emplace(), follower);
     if (auto engine = engineOnDrives(family, *walked))
         return GameChoice{GameChoice::Kind::Engine, *engine, {}, {}};
     return std::nullopt;
 }
 
 // The game by the rules, before it is told where the config is.
-std::optional<GameChoice> gameFor(const Drives& drives, const ConfigPlace& place) {
+std::optional<GameChoice> gameFor(const Drives& drives, const ConfigPlace& place,
+                                  SearchFollower* follower) {
     const Family& family = *place.family;
     if (family.quake3)
         if (auto own = entryNamed(place.parent, kGameExecutable, posix::IsRegularFile))
@@ -185,12 +186,12 @@ std::optional<GameChoice> gameFor(const Drives& drives, const ConfigPlace& place
         if (auto flatpak = FlatpakFor(drives, kIoquake3Flatpak))
             return GameChoice{GameChoice::Kind::Flatpak, *flatpak, {}, {}};
     std::optional<GamesFound> walked;
-    if (place.nativeHome || !family.quake3) return anyEngine(drives, family, walked);
+    if (place.nativeHome || !family.quake3) return anyEngine(drives, family, walked, follower);
 
-    FindGamesOnDrives(drives, walked.emplace());
+    FindGamesOnDrives(drives, walked.emplace(), follower);
     if (!walked->windowsGames.empty())
         return GameChoice{GameChoice::Kind::Windows, walked->windowsGames.front(), {}, {}};
-    return anyEngine(drives, family, walked);
+    return anyEngine(drives, family, walked, follower);
 }
 
 }  // namespace
@@ -234,9 +235,10 @@ bool GameToTest(const Drives& drives, const GamesFound& onDriveC) {
     return FlatpakFor(drives, kIoquake3Flatpak).has_value();
 }
 
-std::optional<GameChoice> ChooseGame(const Drives& drives, const std::string& configPath) {
+std::optional<GameChoice> ChooseGame(const Drives& drives, const std::string& configPath,
+                                     SearchFollower* follower) {
     const ConfigPlace place = placeOf(drives, configPath);
-    std::optional<GameChoice> game = gameFor(drives, place);
+    std::optional<GameChoice> game = gameFor(drives, place, follower);
     if (!game) {
         if (place.family->quake3) return std::nullopt;
         throw AppError("Cannot start " + configPath + ": its game was not found");

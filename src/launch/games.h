@@ -55,8 +55,10 @@ std::optional<std::string> FlatpakFor(const Drives& drives, const std::string& a
 // The game that tests the config at `configPath`. Nothing when no Quake III game
 // is found; raises "Cannot start <config>: its game was not found" when the config
 // belongs to OpenArena or Urban Terror and that game is not found. The drives are
-// walked (once) only when the rules before do not decide. The rules are those of
-// the README's Save & Test section.
-std::optional<GameChoice> ChooseGame(const Drives& drives, const std::string& configPath);
+// walked (once) only when the rules before do not decide, the walk followed by
+// `follower` when given (stopped, it counts what it had found). The rules are
+// those of the README's Save & Test section.
+std::optional<GameChoice> ChooseGame(const Drives& drives, const std::string& configPath,
+                                     SearchFollower* follower = nullptr);
 
 }  // namespace brisko

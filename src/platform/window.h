@@ -86,6 +86,11 @@ class WindowShower {
     // (Cancel when it was closed by other means than a button with a result).
     virtual ModalResult showModal(Window& window) = 0;
     virtual void show(Window& window) = 0;
+    // Runs the window modally without showing it: it appears when the window
+    // shows itself. `timer` ticks at its interval while it is enabled, until the
+    // window's modal result is set; returns that result (Cancel when the window
+    // was closed by other means).
+    virtual ModalResult runModal(Window& window, Timer& timer) = 0;
 };
 
 }  // namespace brisko

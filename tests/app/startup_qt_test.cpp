@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -18,8 +19,10 @@
 
 #include "app/program.h"
 #include "app/qt_windows.h"
+#include "discovery/find_files.h"
 #include "support/scoped_env.h"
 #include "support/scripted_platform.h"
+#include "support/slow_folders.h"
 #include "support/temp_tree.h"
 
 namespace brisko {
@@ -304,6 +307,84 @@ TEST_F(StartupQtTest, ANarrowScreenEndsTheProgramBeforeTheEventLoop) {
     EXPECT_FALSE(views.form1().window()->isVisible());
     EXPECT_FALSE(views.timer1().isActive());
     EXPECT_TRUE(program.state.configFiles.empty());
+}
+
+// Counts the times a widget is shown.
+struct ShowCount : QObject {
+    int shown = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        shown += event->type() == QEvent::Show;
+        return false;
+    }
+};
+
+// The start-up search's progress window, by the window's clock: not shown for a
+// search that ends within half a second; shown after it with what is searched,
+// and then the folder waited on; Enter, Esc and closing it stop the search at
+// once, with what was found.
+TEST_F(StartupQtTest, TheProgressWindowComesAfterHalfASecondAndStopsTheSearch) {
+    using namespace std::chrono_literals;
+    const std::string inA = home.file("a/q3config.cfg");
+    home.file("slow/q3config.cfg");
+    // One thread walks: it finds what is listed before the folder that does not answer.
+    const std::vector<std::string> found = test::listingOrder(home.root())[0] == "a"
+                                               ? std::vector<std::string>{inA}
+                                               : std::vector<std::string>{};
+    TSearchProgress& model = program.SearchProgress;
+    qt::WindowWidget* window = views.searchProgress().window();
+    const auto text = [&](const char* name) {
+        return qobject_cast<QLabel*>(views.searchProgress().widget(name))->text().toStdString();
+    };
+    ShowCount count;
+    window->installEventFilter(&count);
+    // An earlier test's request to end the event loop would end every loop run
+    // outside it: a run of the loop takes it.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    TSearchProgress::Clock::time_point now{};
+    std::vector<std::string> configs;
+    GamesFound games;
+
+    {  // The listing answers after 300 ms: no window. (Half a second is 250 ticks.)
+        model.clock = [&] { return now += 2ms; };
+        test::SlowFolders slow;
+        steps.add([&, started = now] { return now - started >= 300ms; }, [&] { slow.release(); });
+        FindStartupFiles(drives, configs, games, {.source = &slow}, &model);
+        EXPECT_EQ(configs.size(), 2u);
+        EXPECT_EQ(count.shown, 0);
+    }
+
+    model.clock = [&] { return now += 100ms; };
+    for (const auto& stop : std::vector<std::function<void()>>{
+             [&] { QTest::keyClick(window, Qt::Key_Return); },
+             [&] { QTest::keyClick(window, Qt::Key_Escape); }, [&] { window->close(); }}) {
+        test::SlowFolders slow;
+        const auto started = now;
+        steps.add([&] { return window->isVisible(); },
+                  [&] {
+                      EXPECT_GE(now - started, 500ms);
+                      EXPECT_LE(now - started, 1s);
+                      EXPECT_EQ(window->windowTitle(), "Brisko");
+                      EXPECT_EQ(text("LblSearching"),
+                                "Searching drive C: (" + home.root() + ") for config files…");
+                  });
+        steps.add([&] { return !text("LblWaiting").empty(); },
+                  [&] {
+                      EXPECT_EQ(text("LblWaiting"), "Waiting for " + home.path("slow") + " …");
+                      EXPECT_EQ(text("LblFound"),
+                                "Config files found: " + std::to_string(found.size()));
+                      stop();
+                  });
+        count.shown = 0;
+        FindStartupFiles(drives, configs, games, {.threads = 1, .source = &slow}, &model);
+        EXPECT_TRUE(steps.done());
+        EXPECT_TRUE(slow.waiting()) << "the stop waited for the listing";
+        EXPECT_EQ(configs, found);
+        EXPECT_EQ(count.shown, 1);
+        EXPECT_FALSE(window->isVisible());
+        slow.release();
+        EXPECT_TRUE(slow.awaitAllClosed());
+    }
 }
 
 }  // namespace

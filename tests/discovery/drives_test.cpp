@@ -46,6 +46,16 @@ TEST(DiskMountPoints, AtMostTwentyThreeDrives) {
     EXPECT_EQ(points.back(), "/mnt/d32");
 }
 
+TEST(RemoteMountPoints, NetworkAndFuseFileSystemsNotLocalDisks) {
+    const std::string table = std::string(kTable) +
+                              "//nas/share /home/player/nas\\040share cifs rw 0 0\n"
+                              "player@host:/ /home/player/remote fuse.sshfs rw 0 0\n"
+                              "/dev/sdg1 /media/ntfs fuseblk rw 0 0\n"
+                              "server:/home /home/player/nfs4 nfs4 rw 0 0\n";
+    EXPECT_EQ(RemoteMountPoints(table), (Paths{"/net", "/home/player/nas share",
+                                               "/home/player/remote", "/home/player/nfs4"}));
+}
+
 class PosixDrivesTest : public ::testing::Test {
   protected:
     test::TempTree tree;

@@ -17,12 +17,14 @@
 
 #include "discovery/find_files.h"
 #include "discovery/search_directory.h"
+#include "support/in_child.h"
 #include "support/scripted_platform.h"
 #include "support/temp_tree.h"
 
 namespace brisko {
 namespace {
 
+using test::inChild;
 using test::TempTree;
 using Paths = std::vector<std::string>;
 
@@ -32,40 +34,6 @@ Paths walk(const std::string& dir, unsigned threads, const std::string& mask = "
     SearchDirectoryFor(dir, {&target, 1}, true, WalkOptions{.threads = threads});
     return found;
 }
-
-// Runs `body` in a forked child and returns the lines it printed; a child that
-// prints "skip: REASON" first makes the test skip.
-Paths inChild(const std::function<Paths()>& body) {
-    int out[2];
-    if (::pipe(out) != 0) return {"pipe failed"};
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(out[0]);
-        std::string text;
-        for (const std::string& line : body()) text += line + '\n';
-        for (std::size_t done = 0; done < text.size();) {
-            const ssize_t n = ::write(out[1], text.data() + done, text.size() - done);
-            if (n <= 0) ::_exit(1);
-            done += static_cast<std::size_t>(n);
-        }
-        ::_exit(0);
-    }
-    ::close(out[1]);
-    std::string text;
-    char buffer[4096];
-    for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
-    ::close(out[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "child status " << status;
-    Paths lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-#define SKIP_IF_CHILD_SKIPPED(lines) \
-    if (!(lines).empty() && (lines)[0].rfind("skip: ", 0) == 0) GTEST_SKIP() << (lines)[0]
 
 // A chain of `levels` folders "d" below `root`, with a q3config.cfg at the depths
 // given; made through descriptors, as its paths outgrow the path limit.
@@ -217,8 +185,8 @@ TEST(Walk, AFolderMetTwiceIsWalkedWhereMetFirst) {
     EXPECT_EQ(lines, expected);
 }
 
-// Two threads and more give exactly the lists of one, on generated trees and on
-// folders of this machine.
+// Two threads and more (sixteen by default) give exactly the lists of one, on
+// generated trees and on folders of this machine.
 TEST(Walk, MoreThreadsGiveTheListsOfOne) {
     TempTree tree;
     std::uint32_t seed = 7;
@@ -235,7 +203,7 @@ TEST(Walk, MoreThreadsGiveTheListsOfOne) {
         const SearchTarget targets[] = {{"*.*", &one[0]}, {"quake3.exe", &one[1]}};
         SearchDirectoryFor(dir, targets, true, WalkOptions{.threads = 1});
         ASSERT_FALSE(one[0].empty()) << dir;
-        for (unsigned threads : {2u, 3u}) {
+        for (unsigned threads : {2u, 3u, 16u}) {
             Paths many[2];
             const SearchTarget more[] = {{"*.*", &many[0]}, {"quake3.exe", &many[1]}};
             SearchDirectoryFor(dir, more, true, WalkOptions{.threads = threads});

@@ -1,5 +1,8 @@
 #include "support/scripted_platform.h"
 
+#include <chrono>
+#include <thread>
+
 namespace brisko::test {
 
 Answer ScriptedMessages::show(const Message& message) {
@@ -79,6 +82,16 @@ ModalResult ScriptedWindows::showModal(Window& window) {
 void ScriptedWindows::show(Window& window) {
     modeless.push_back(window.name());
     window.show();
+}
+
+ModalResult ScriptedWindows::runModal(Window& window, Timer& timer) {
+    window.setModalResult(ModalResult::None);
+    while (window.modalResult() == ModalResult::None) {
+        timer.tick();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    window.hide();
+    return window.modalResult();
 }
 
 }  // namespace brisko::test

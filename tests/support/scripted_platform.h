@@ -140,6 +140,8 @@ class ScriptedWindows : public WindowShower {
     std::vector<std::string> modeless;  // names of windows shown without waiting
     ModalResult showModal(Window& window) override;
     void show(Window& window) override;
+    // Ticks the timer (a millisecond apart) until the window's result is set.
+    ModalResult runModal(Window& window, Timer& timer) override;
 };
 
 // All of the above, wired into one Platform.

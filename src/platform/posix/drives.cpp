@@ -15,6 +15,22 @@ namespace {
 
 constexpr std::size_t kMaxDisks = 'Z' - 'D' + 1;
 
+// File system types served over a network or by a program (FUSE); a type ending
+// in '*' stands for every type that begins with the rest. "fuseblk" (a FUSE driver
+// of a local disk, such as ntfs-3g) is not among them.
+constexpr std::string_view kRemoteTypes[] = {
+    "nfs*", "cifs", "smb3",   "smbfs", "9p",   "virtiofs", "davfs",
+    "afs",  "ceph", "lustre", "coda",  "fuse", "fuse.*",
+};
+
+bool remoteType(std::string_view type) {
+    return std::any_of(std::begin(kRemoteTypes), std::end(kRemoteTypes), [type](auto pattern) {
+        return pattern.back() == '*'
+                   ? type.substr(0, pattern.size() - 1) == pattern.substr(0, pattern.size() - 1)
+                   : type == pattern;
+    });
+}
+
 // A field of the mount table: blanks, tabs, newlines and backslashes are written
 // as three-digit octal escapes.
 std::string unescape(std::string_view field) {
@@ -75,6 +91,19 @@ std::vector<std::string> DiskMountPoints(std::string_view mountTable, const std:
     std::sort(points.begin(), points.end());
     points.erase(std::unique(points.begin(), points.end()), points.end());
     if (points.size() > kMaxDisks) points.resize(kMaxDisks);
+    return points;
+}
+
+std::vector<std::string> RemoteMountPoints(std::string_view mountTable) {
+    std::vector<std::string> points;
+    std::istringstream lines{std::string(mountTable)};
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::string source, point, type;
+        if (fields >> source >> point >> type && remoteType(type))
+            points.push_back(withoutTrailingSlash(unescape(point)));
+    }
     return points;
 }
 

@@ -16,6 +16,12 @@ namespace brisko::posix {
 // lies below it, and every mount point that is `home`, lies above it or inside it.
 std::vector<std::string> DiskMountPoints(std::string_view mountTable, const std::string& home);
 
+// The mount points (without a trailing '/', "/" aside) in such a table of the file
+// systems whose folders may wait on something other than a disk of this machine:
+// network file systems (NFS, SMB, 9P, WebDAV, AFS, Ceph …) and FUSE ones (sshfs
+// and other "fuse.NAME" types), whose server may have gone away.
+std::vector<std::string> RemoteMountPoints(std::string_view mountTable);
+
 class PosixDrives : public Drives {
   public:
     // $HOME (or the password database's home) and /proc/self/mounts.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -144,6 +145,29 @@ ModalResult QtWindowShower::showModal(Window& window) {
     window.show();
     widget->exec();
     widget->setModal(false);
+    window.hide();
+    return window.modalResult() == ModalResult::None ? ModalResult::Cancel : window.modalResult();
+}
+
+ModalResult QtWindowShower::runModal(Window& window, Timer& timer) {
+    const auto it = widgets_.find(&window);
+    WindowWidget* widget = it == widgets_.end() ? nullptr : it->second;
+    window.setModalResult(ModalResult::None);
+    QEventLoop loop;
+    QTimer ticks;
+    ticks.setInterval(timer.interval());
+    QObject::connect(&ticks, &QTimer::timeout, &loop, [&] {
+        timer.tick();
+        if (window.modalResult() != ModalResult::None) loop.quit();
+    });
+    // Modal once it appears; closed, by its result or otherwise, it ends the loop.
+    if (widget) {
+        widget->setModal(true);
+        QObject::connect(widget, &QDialog::finished, &loop, &QEventLoop::quit);
+    }
+    ticks.start();
+    loop.exec();
+    if (widget) widget->setModal(false);
     window.hide();
     return window.modalResult() == ModalResult::None ? ModalResult::Cancel : window.modalResult();
 }

@@ -48,6 +48,7 @@ class QtWindowShower : public WindowShower {
     void add(Window& model, WindowWidget* widget) { widgets_[&model] = widget; }
     ModalResult showModal(Window& window) override;
     void show(Window& window) override;
+    ModalResult runModal(Window& window, Timer& timer) override;
 
   private:
     std::map<const Window*, WindowWidget*> widgets_;

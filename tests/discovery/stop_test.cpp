@@ -1,0 +1,164 @@
+// Stopping a search: at once, even while a walker waits on a folder that does not
+// answer (a listing the test holds, a FUSE mount whose listing never comes), with
+// what was found so far in the order of the whole search.
+#include <gtest/gtest.h>
+#include <sched.h>
+#include <spawn.h>
+#include <sys/mount.h>
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <thread>
+
+#include "discovery/folder_search.h"
+#include "support/in_child.h"
+#include "support/slow_folders.h"
+#include "support/temp_tree.h"
+
+extern char** environ;
+
+namespace brisko {
+namespace {
+
+using test::TempTree;
+using Paths = std::vector<std::string>;
+using Clock = FolderSearch::Clock;
+
+Paths search(const std::string& dir, unsigned threads) {
+    Paths found;
+    const SearchTarget target{"q3config.cfg", &found};
+    SearchDirectoryFor(dir, {&target, 1}, true, {.threads = threads});
+    return found;
+}
+
+// Whether `part` holds paths of `whole` in the same order.
+bool inOrderOf(const Paths& part, const Paths& whole) {
+    auto at = whole.begin();
+    for (const std::string& path : part)
+        if ((at = std::find(at, whole.end(), path)) == whole.end()) return false;
+    return true;
+}
+
+TEST(StoppedSearch, GivesWhatWasFoundInTheOrderOfTheWholeSearchAtOnce) {
+    TempTree tree;
+    for (const char* folder : {"a", "b/c", "b/slow", "b/slow/d", "e", "f/g/h", "slow", "i"})
+        tree.file(std::string(folder) + "/q3config.cfg");
+    const Paths whole = search(tree.dir(), 1);
+    // The whole list up to the first path in a folder that does not answer.
+    const Paths before(whole.begin(), std::find_if(whole.begin(), whole.end(), [](auto& path) {
+                           return path.find("/slow/") != std::string::npos;
+                       }));
+    const std::string stuckAt = whole[before.size()].starts_with(tree.path("b/slow/"))
+                                    ? tree.path("b/slow")
+                                    : tree.path("slow");
+    for (unsigned threads : {1u, 4u}) {
+        test::SlowFolders slow;
+        Paths found;
+        const SearchTarget target{"q3config.cfg", &found, true};
+        const SearchRoot root{tree.dir(), {&target, 1}};
+        FolderSearch walk({&root, 1}, true, {.threads = threads, .source = &slow}, {});
+        ASSERT_TRUE(slow.awaitWaiting());
+        if (threads == 1) {  // named once the same call has lasted long enough
+            const Clock::time_point now = Clock::now();
+            EXPECT_EQ(walk.progress(now).waitingFor, "");
+            EXPECT_EQ(walk.progress(now + FolderSearch::kWaitNamed).waitingFor, stuckAt);
+        }
+        walk.stop();
+        EXPECT_TRUE(slow.waiting()) << "the stop waited for the listing";
+        walk.deliver();
+        EXPECT_EQ(found.size(), walk.progress(Clock::now()).found) << threads;
+        EXPECT_TRUE(inOrderOf(found, whole)) << threads;
+        EXPECT_TRUE(std::none_of(found.begin(), found.end(), [](auto& path) {
+            return path.find("/slow/") != std::string::npos;
+        }));
+        if (threads == 1) {
+            EXPECT_EQ(found, before);
+        }
+        // The walker left behind ends once the listing answers.
+        slow.release();
+        EXPECT_TRUE(slow.awaitAllClosed());
+    }
+}
+
+// Mounts the stuck FUSE file system at `point`, in a mount namespace of this
+// process; its process, or -1 with the reason.
+pid_t mountStuck(const std::string& point, const std::string& release, std::string& reason) {
+    if (::unshare(CLONE_NEWNS) != 0 ||
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+        reason = "cannot make a mount namespace (needs root)";
+        return -1;
+    }
+    std::string python = "/usr/bin/python3";
+    std::string script = BRISKO_SOURCE_DIR "/tests/support/stuck_fuse.py";
+    std::string at = point, file = release;
+    char* argv[] = {python.data(), script.data(), at.data(), file.data(), nullptr};
+    pid_t pid = -1;
+    if (::posix_spawn(&pid, argv[0], nullptr, nullptr, argv, environ) != 0) {
+        reason = "no " + python;
+        return -1;
+    }
+    for (int i = 0; i < 200; ++i) {
+        std::ifstream mounts("/proc/self/mounts");
+        for (std::string line; std::getline(mounts, line);)
+            if (line.find(" " + point + " ") != std::string::npos) return pid;
+        int status = 0;
+        if (::waitpid(pid, &status, WNOHANG) == pid) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    reason = "the FUSE mount was refused (needs fuse3, python3-fusepy and root)";
+    return -1;
+}
+
+TEST(StoppedSearch, AMountThatDoesNotAnswerIsWalkedLastAndLeftBehind) {
+    TempTree home, elsewhere;
+    std::map<std::string, std::string> configs = {
+        {".q3a", ".q3a/baseq3/q3config.cfg"}, {"a", "a/q3config.cfg"}, {"z", "z/y/q3config.cfg"}};
+    for (const auto& [folder, config] : configs) home.file(config);
+    home.folder("nas");
+    // Some config listed after the mount point: only walking it last finds that one.
+    for (int i = 0; test::listingOrder(home.root()).back() == "nas" && i < 50; ++i)
+        home.file(configs["f" + std::to_string(i)] = "f" + std::to_string(i) + "/q3config.cfg");
+    configs["nas"] = "nas/q3config.cfg";
+    const Paths lines = test::inChild([&] {
+        std::string reason;
+        const pid_t fuse = mountStuck(home.path("nas"), elsewhere.path("release"), reason);
+        if (fuse < 0) return Paths{"skip: " + reason};
+        Paths lines;
+        {  // One thread: the mount must come last for the rest to be found.
+            const SearchTarget target{"q3config.cfg", &lines, true};
+            const SearchRoot root{home.dir(), {&target, 1}};
+            FolderSearch walk({&root, 1}, true, {.threads = 1});
+            FolderSearch::Progress progress;
+            for (int i = 0; i < 1000 && progress.waitingFor.empty(); ++i) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                progress = walk.progress(Clock::now());
+            }
+            walk.stop();
+            walk.deliver();
+            lines.push_back("waiting for " + progress.waitingFor);
+        }
+        std::ofstream(elsewhere.path("release")).put('\n');
+        for (unsigned threads : {1u, 4u}) {
+            const Paths all = search(home.dir(), threads);
+            lines.insert(lines.end(), all.begin(), all.end());
+        }
+        ::umount2(home.path("nas").c_str(), MNT_DETACH);
+        ::waitpid(fuse, nullptr, 0);
+        return lines;
+    });
+    SKIP_IF_CHILD_SKIPPED(lines);
+
+    Paths local, all;
+    for (const std::string& folder : test::listingOrder(home.root())) {
+        if (folder != "nas") local.push_back(home.path(configs.at(folder)));
+        all.push_back(home.path(configs.at(folder)));
+    }
+    Paths expected = local;
+    expected.push_back("waiting for " + home.path("nas"));
+    for (int run = 0; run < 2; ++run) expected.insert(expected.end(), all.begin(), all.end());
+    EXPECT_EQ(lines, expected);
+}
+
+}  // namespace
+}  // namespace brisko
