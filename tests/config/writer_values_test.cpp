@@ -2,7 +2,6 @@
 // text shown.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <ostream>
 #include <utility>
 #include <vector>
@@ -79,38 +78,18 @@ INSTANTIATE_TEST_SUITE_P(Mappings, WrittenValueTest, ::testing::Values(
     MappingCase{{}, "netgraph", "lagometer", {{1, "1"}}},
     MappingCase{{}, "fragcounter", "lagometer", {{1, "0"}}},
     MappingCase{{}, "Distance", "r_segmentlength", {{37, "37"}}},
+    // The player's model with the player colour as its skin, body and head; the
+    // rail's effect colour as the game's colour code ("Blue" 1 … "White" 7).
+    MappingCase{{{"SkinColorCombo", 1}}, "ComboModel", "model", {{0, "visor/blue"}, {1, "sarge/blue"}}},
+    MappingCase{{{"ComboModel", 1}}, "SkinColorCombo", "headmodel", {{0, "sarge/red"}, {1, "sarge/blue"}}},
+    MappingCase{{}, "EffectColorCombo", "color",
+                {{0, "1"}, {1, "2"}, {2, "3"}, {3, "4"}, {4, "5"}, {5, "6"}, {6, "7"}}},
+    MappingCase{{}, "EffectColorCombo", "color1",
+                {{0, "1"}, {1, "2"}, {2, "3"}, {3, "4"}, {4, "5"}, {5, "6"}, {6, "7"}}},
     // Lighting.
     MappingCase{{}, "rlightmaplighting", "r_vertexlight", {{1, "0"}}},
     MappingCase{{}, "rvertexlight", "r_vertexlight", {{1, "1"}}}));
 // clang-format on
-
-// The player's model with the player colour as its skin, for body and head, then
-// the rail's effect colour as the game's colour code, twice.
-TEST_F(FormFixture, ModelSkinAndRailColour) {
-    const char* const models[] = {"visor", "sarge"};
-    const char* const skins[] = {"red", "blue"};
-    // The effect colours in the list's order, with the game's colour codes.
-    const std::pair<const char*, const char*> colours[] = {
-        {"Blue", "1"},    {"Green", "2"},  {"Cyan", "3"}, {"Red", "4"},
-        {"Magenta", "5"}, {"Yellow", "6"}, {"White", "7"}};
-    for (int model = 0; model < 2; ++model)
-        for (int skin = 0; skin < 2; ++skin)
-            for (int colour = 0; colour < 7; ++colour) {
-                const Setting settings[] = {
-                    {"ComboModel", model}, {"SkinColorCombo", skin}, {"EffectColorCombo", colour}};
-                applySettings(form, settings);
-                ASSERT_EQ(form.EffectColorCombo.text(), colours[colour].first);
-                const Lines lines = composed(form);
-                const auto at = std::find(lines.begin(), lines.end(),
-                                          "seta handicap \"" + form.HandicapCombo.text() + "\"");
-                ASSERT_GE(std::distance(at, lines.end()), 5);
-                const std::string look = std::string(models[model]) + "/" + skins[skin];
-                const std::string code = colours[colour].second;
-                EXPECT_EQ(Lines(at + 1, at + 5),
-                          (Lines{"seta model \"" + look + "\"", "seta headmodel \"" + look + "\"",
-                                 "seta color \"" + code + "\"", "seta color1 \"" + code + "\""}));
-            }
-}
 
 }  // namespace
 }  // namespace brisko::test
