@@ -14,7 +14,6 @@ WalkCollector::WalkCollector(const WalkSetup& setup, WalkPool& pool,
     : setup_(setup),
       pool_(pool),
       lists_(std::move(lists)),
-      mode_(mode),
       settle_(mode == Mode::Whole && metTwice) {}
 
 void WalkCollector::collect(const WalkTask& root) {

@@ -39,7 +39,6 @@ class WalkCollector {
     const WalkSetup& setup_;
     WalkPool& pool_;
     std::vector<std::vector<std::string>*> lists_;
-    Mode mode_;
     bool settle_;
     VisitedFolders seen_{false};
 };
