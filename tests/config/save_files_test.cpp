@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "config/atomic_file.h"
+#include "support/in_child.h"
 #include "writer_support.h"
 
 namespace brisko::test {
@@ -31,16 +32,15 @@ struct SaveFiles : WriterFixture {
         form.SaveConfirmed = true;  // no question: the files are what matters here
     }
     // Saves in a child process that first runs `prepare`; the boxes it showed.
-    std::string saveInChild(const std::function<void()>& prepare) {
-        return inChild(prepare, [this] {
+    std::vector<std::string> saveInChild(const std::function<void()>& prepare) {
+        return inChild([&] {
+            prepare();
             save();
-            std::string texts;
-            for (const std::string& text : boxes()) texts += text + "\n";
-            return texts;
+            return boxes();
         });
     }
     // Saves as the user "nobody", with the config given these permission bits.
-    std::string saveAsNobody(mode_t configMode) {
+    std::vector<std::string> saveAsNobody(mode_t configMode) {
         return saveInChild([this, configMode] {
             ::chmod(folder.root().c_str(), 0777);
             ::chmod(config.c_str(), configMode);
@@ -125,7 +125,7 @@ TEST_F(SaveFiles, MissingConfigCannotBeOpened) {
 TEST_F(SaveFiles, UnreadableConfigCannotBeOpened) {
     useConfig(kOld);
     form.SaveConfirmed = false;  // the file is read before anything is asked
-    EXPECT_EQ(saveAsNobody(0), "Cannot open file " + config + ".\n");
+    EXPECT_EQ(saveAsNobody(0), std::vector<std::string>{"Cannot open file " + config + "."});
     EXPECT_EQ(readBytes(config), kOld);
     EXPECT_EQ(folder.entries(), names({"q3config.cfg"}));
 }
@@ -150,7 +150,7 @@ TEST_F(SaveFiles, ReadOnlyConfigIsLeftAsItWasAlsoForTheSuperuser) {
     save();  // as this user: in CI the superuser, whom no permission bit stops
     EXPECT_EQ(boxes(), std::vector<std::string>{"Cannot create file " + config + "."});
     sp.messages.shown.clear();
-    EXPECT_EQ(saveAsNobody(0444), "Cannot create file " + config + ".\n");
+    EXPECT_EQ(saveAsNobody(0444), std::vector<std::string>{"Cannot create file " + config + "."});
     EXPECT_EQ(readBytes(config), kOld);
     EXPECT_EQ(folder.entries(), names({"q3config.cfg"}));
 }
@@ -200,12 +200,11 @@ TEST_F(SaveFiles, StagedFilesOfKilledSavesGoAtOnceAndNothingElse) {
     ASSERT_TRUE(like);
     // A save that dies with its file written: where the folder takes files without
     // a name, it leaves nothing at all.
-    inChild([] {},
-            [&] {
-                auto staged = StagedFile::write(folder.root(), "q3config.cfg", "partial", *like);
-                ::_exit(staged ? 0 : 1);
-                return std::string();
-            });
+    inChild([&] {
+        auto staged = StagedFile::write(folder.root(), "q3config.cfg", "partial", *like);
+        ::_exit(staged ? 0 : 1);
+        return std::vector<std::string>();
+    });
     const int unnamed = ::open(folder.root().c_str(), O_TMPFILE | O_WRONLY, 0600);
     if (unnamed >= 0) {
         EXPECT_EQ(folder.entries(), names({"Tamblin.backup", "q3config.cfg"}));
@@ -255,12 +254,12 @@ TEST_F(SaveFiles, BackupThatCannotBeMadeChangesNothingElse) {
 TEST_F(SaveFiles, NewFileThatCannotBeWrittenWholeLeavesTheConfigAsItWas) {
     useConfig(kOld);
     writeBytes(backup(), "earlier");
-    const std::string shown = saveInChild([] {
+    const std::vector<std::string> shown = saveInChild([] {
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{100, 100};  // far less than a written config
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(2);
     });
-    EXPECT_EQ(shown, "Cannot create file " + config + ".\n");
+    EXPECT_EQ(shown, std::vector<std::string>{"Cannot create file " + config + "."});
     EXPECT_EQ(readBytes(config), kOld);
     EXPECT_EQ(readBytes(backup()), "earlier");
     EXPECT_EQ(folder.entries(), names({"Tamblin.backup", "q3config.cfg"}));

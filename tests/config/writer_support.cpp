@@ -1,7 +1,6 @@
 #include "writer_support.h"
 
 #include <grp.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -31,30 +30,6 @@ std::string goldenFile(const std::string& name) {
     const std::string path = std::string(BRISKO_SOURCE_DIR) + "/tests/config/golden/" + name;
     if (!fs::is_regular_file(path)) throw std::runtime_error("missing golden file " + path);
     return readBytes(path);
-}
-
-std::string inChild(const std::function<void()>& prepare,
-                    const std::function<std::string()>& body) {
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0) return "child failed";
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(pipeFds[0]);
-        prepare();
-        const std::string result = body();
-        const bool ok = ::write(pipeFds[1], result.data(), result.size()) ==
-                        static_cast<ssize_t>(result.size());
-        ::_exit(ok ? 0 : 1);
-    }
-    ::close(pipeFds[1]);
-    std::string result;
-    char buffer[4096];
-    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
-        result.append(buffer, static_cast<std::size_t>(n));
-    ::close(pipeFds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? result : "child failed";
 }
 
 bool becomeNobody() {

@@ -16,9 +16,6 @@ std::string readBytes(const std::string& path);
 void writeBytes(const std::string& path, const std::string& bytes);
 std::string goldenFile(const std::string& name);  // bytes of tests/config/golden/<name>
 
-// Runs `body` in a child process (after `prepare` there) and returns what it
-// returned; "child failed" when it did not end normally.
-std::string inChild(const std::function<void()>& prepare, const std::function<std::string()>& body);
 // Drops root to the user and group "nobody" (65534); false when that fails.
 bool becomeNobody();
 
