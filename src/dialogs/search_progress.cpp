@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/posix/paths.h"
+
 namespace brisko {
 
 namespace {
@@ -22,11 +24,6 @@ std::string shortened(const std::string& path) {
     while (head > 0 && continuationByte(path[head])) --head;
     while (tail < path.size() && continuationByte(path[tail])) ++tail;
     return path.substr(0, head) + kEllipsis + path.substr(tail);
-}
-
-std::string withoutTrailingSlash(std::string folder) {
-    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-    return folder;
 }
 
 // 1234567 as "1,234,567".
@@ -91,7 +88,7 @@ void TSearchProgress::refresh(Clock::time_point now) {
     const std::size_t root = std::min(progress.root, search_->drives() - 1);
     const bool configs = search_->sought() == Sought::ConfigFiles;
     LblSearching.setCaption(std::string("Searching drive ") + search_->letter(root) + ": (" +
-                            shortened(withoutTrailingSlash(search_->folder(root))) + ") for " +
+                            shortened(WithoutTrailingSlash(search_->folder(root))) + ") for " +
                             (configs ? "config files" : "the game") + kEllipsis);
     LblFolders.setCaption("Folders searched: " + grouped(progress.folders));
     LblFound.setCaption((configs ? "Config files found: " : "Games found: ") +

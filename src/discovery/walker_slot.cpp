@@ -2,6 +2,8 @@
 
 #include <thread>
 
+#include "platform/posix/paths.h"
+
 namespace brisko {
 
 void WalkerSlot::callStarts(const std::string* folder, const char* name) {
@@ -29,8 +31,7 @@ std::optional<std::string> WalkerSlot::waitsOn() {
     std::string path = *folder_;
     if (name_) path += name_;
     state_.store(InCall, std::memory_order_release);
-    while (path.size() > 1 && path.back() == '/') path.pop_back();
-    return path;
+    return WithoutTrailingSlash(path);
 }
 
 void WalkerSlot::claim() {

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "platform/posix/home.h"
+#include "platform/posix/paths.h"
 
 namespace brisko::posix {
 
@@ -59,21 +60,16 @@ bool within(const std::string& path, const std::string& folder) {
            path[folder.size()] == '/';
 }
 
-std::string withoutTrailingSlash(std::string path) {
-    while (path.size() > 1 && path.back() == '/') path.pop_back();
-    return path;
-}
-
 std::string canonical(const std::string& path) {
     char resolved[PATH_MAX];
     if (::realpath(path.c_str(), resolved)) return resolved;
-    return withoutTrailingSlash(path);
+    return WithoutTrailingSlash(path);
 }
 
 }  // namespace
 
 std::vector<std::string> DiskMountPoints(std::string_view mountTable, const std::string& home) {
-    const std::string homePath = withoutTrailingSlash(home);
+    const std::string homePath = WithoutTrailingSlash(home);
     std::vector<std::string> points;
     std::istringstream lines{std::string(mountTable)};
     std::string line;
@@ -82,7 +78,7 @@ std::vector<std::string> DiskMountPoints(std::string_view mountTable, const std:
         std::string source, point;
         if (!(fields >> source >> point)) continue;
         source = unescape(source);
-        point = withoutTrailingSlash(unescape(point));
+        point = WithoutTrailingSlash(unescape(point));
         if (source.rfind("/dev/", 0) != 0) continue;
         if (point == "/" || within(point, "/boot")) continue;
         if (!homePath.empty() && (within(point, homePath) || within(homePath, point))) continue;
@@ -102,7 +98,7 @@ std::vector<std::string> RemoteMountPoints(std::string_view mountTable) {
         std::istringstream fields(line);
         std::string source, point, type;
         if (fields >> source >> point >> type && remoteType(type))
-            points.push_back(withoutTrailingSlash(unescape(point)));
+            points.push_back(WithoutTrailingSlash(unescape(point)));
     }
     return points;
 }
