@@ -65,42 +65,27 @@ void FolderWalk::closeAll() {
 }
 
 int FolderWalk::openAt(int dir, const char* path, int flags, const char* name) {
-    callStarts(name);
-    const int fd = source_.openAt(dir, path, flags);
-    const int error = errno;
-    if (!callEnded()) {
-        if (fd >= 0) source_.close(fd);
-        throw Abandoned();
-    }
-    errno = error;
-    return fd;
+    return announced(
+        name, [&] { return source_.openAt(dir, path, flags); },
+        [this](int opened) {
+            if (opened >= 0) source_.close(opened);
+        });
 }
 
 int FolderWalk::statusOf(int fd, struct stat& st, const char* name) {
-    callStarts(name);
-    const int result = source_.status(fd, st);
-    if (!callEnded()) throw Abandoned();
-    return result;
+    return announced(name, [&] { return source_.status(fd, st); });
 }
 
 int FolderWalk::statusAt(int dir, const char* name, struct stat& st) {
-    callStarts(name);
-    const int result = source_.statusAt(dir, name, st);
-    if (!callEnded()) throw Abandoned();
-    return result;
+    return announced(name, [&] { return source_.statusAt(dir, name, st); });
 }
 
 ssize_t FolderWalk::listOf(int fd, void* buffer, std::size_t size) {
-    callStarts(nullptr);
-    const ssize_t result = source_.list(fd, buffer, size);
-    if (!callEnded()) throw Abandoned();
-    return result;
+    return announced(nullptr, [&] { return source_.list(fd, buffer, size); });
 }
 
 void FolderWalk::closeFolder(int fd) {
-    callStarts(nullptr);
-    source_.close(fd);
-    if (!callEnded()) throw Abandoned();
+    announced(nullptr, [&] { return source_.close(fd); });
 }
 
 int FolderWalk::openFolder(int at, const char* path, const char* name,

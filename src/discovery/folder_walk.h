@@ -14,6 +14,7 @@
 
 #include <dirent.h>
 
+#include <cerrno>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -85,10 +86,24 @@ class FolderWalk {
     int statusAt(int dir, const char* name, struct stat& st);
     ssize_t listOf(int fd, void* buffer, std::size_t size);
     void closeFolder(int fd);
-    void callStarts(const char* name) {
+    // Runs `call` announced in the walker's slot; when the search was stopped
+    // meanwhile, gives its result to `drop` and throws Abandoned. Keeps errno.
+    template <typename Call, typename Drop>
+    auto announced(const char* name, Call call, Drop drop) {
         if (slot_) slot_->callStarts(&path_, name);
+        const auto result = call();
+        const int error = errno;
+        if (slot_ && !slot_->callEnded()) {
+            drop(result);
+            throw Abandoned();
+        }
+        errno = error;
+        return result;
     }
-    bool callEnded() { return !slot_ || slot_->callEnded(); }
+    template <typename Call>
+    auto announced(const char* name, Call call) {
+        return announced(name, call, [](const auto&) {});
+    }
 
     const WalkSetup& setup_;
     FolderSource& source_;
