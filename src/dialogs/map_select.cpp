@@ -10,16 +10,8 @@ namespace {
 
 constexpr const char* kSection = "Brisko";
 
-// The test maps by index of MapSelectCombo: the item shown, the map passed to the game.
-struct TestMap {
-    const char* item;
-    const char* map;
-};
-constexpr TestMap kTestMaps[] = {
-    {"Q3Test1", "q3test1"},
-    {"Q3Test2", "q3test2"},
-    {"Q3Tourney", "q3tourney"},
-};
+// The test maps by index of MapSelectCombo; the game started chooses its map for each.
+constexpr const char* kTestMaps[] = {"Q3Test1", "Q3Test2", "Q3Tourney"};
 
 // A whole number as stored in Brisko.ini, or the error for a text that is none.
 int toInteger(const std::string& text) {
@@ -42,7 +34,7 @@ TMapSelect::TMapSelect(Platform& platform, const ProgramState& state)
     Image1.setImage("icon");
     Label2.setCaption("Please select a map with which you want to test your modified config.");
     Label1.setCaption("Test Map:");
-    for (const TestMap& map : kTestMaps) MapSelectCombo.addItem(map.item);
+    for (const char* map : kTestMaps) MapSelectCombo.addItem(map);
     Cheats.setCaption("Enable Cheats");
     Button3.setCaption("More >>");
     Button1.setCaption("&OK");
@@ -82,8 +74,7 @@ void TMapSelect::Button1Click() {
     const int index = MapSelectCombo.itemIndex();
     platform_.profile.write(kSection, "TestMap", std::to_string(index));
     platform_.profile.write(kSection, "Cheats", Cheats.checked() ? "1" : "0");
-    const std::string map = index < 0 ? std::string() : kTestMaps[index].map;
-    LaunchGame(platform_, state_.currentConfigPath, map, Cheats.checked(), txtParameters.text());
+    LaunchGame(platform_, state_.currentConfigPath, index, Cheats.checked(), txtParameters.text());
 }
 
 void TMapSelect::Button2Click() {

@@ -22,11 +22,17 @@ struct Family {
     std::span<const char* const> engines;
     const char* baseFolder;
     bool quake3;  // Quake III itself: also the Windows game, the usual places and the Flatpak
+    TestMaps testMaps;
 };
 
-const Family kQuake3{kNativeEngines, "baseq3", true};
-const Family kOpenArena{kOpenArenaEngines, "baseoa", false};
-const Family kUrbanTerror{kUrbanTerrorEngines, "q3ut4", false};
+// The test maps are those the game has today: Quake III's in the 1.32 release and
+// its demo (q3dm7 and q3dm17 were the first test release's maps), OpenArena's in
+// its maps pack, Urban Terror's in its 4.x map cycle.
+const Family kQuake3{kNativeEngines, "baseq3", true, {"q3dm7", "q3dm17", "q3tourney2"}};
+const Family kOpenArena{
+    kOpenArenaEngines, "baseoa", false, {"oa_dm1", "wrackdm17", "czest1tourney"}};
+const Family kUrbanTerror{
+    kUrbanTerrorEngines, "q3ut4", false, {"ut4_casa", "ut4_turnpike", "ut4_abbey"}};
 
 // Where distributions put an engine that is not on PATH (below the system's root).
 constexpr const char* kFixedEngines[] = {"usr/lib/ioquake3/ioquake3", "opt/quake3/ioquake3",
@@ -239,6 +245,7 @@ std::optional<GameChoice> ChooseGame(const Drives& drives, const std::string& co
                                      SearchFollower* follower) {
     const ConfigPlace place = placeOf(drives, configPath);
     std::optional<GameChoice> game = gameFor(drives, place, follower);
+    if (game) game->testMaps = place.family->testMaps;
     if (!game) {
         if (place.family->quake3) return std::nullopt;
         throw AppError("Cannot start " + configPath + ": its game was not found");

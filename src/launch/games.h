@@ -4,6 +4,7 @@
 // drives), and the engines of OpenArena and Urban Terror for their own configs.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -31,6 +32,9 @@ inline constexpr const char* kNoGameFound =
 // or an engine on PATH, at a distribution's place or as the ioquake3 Flatpak.
 bool GameToTest(const Drives& drives, const GamesFound& onDriveC);
 
+// A game's maps for the test-map dialog's items "Q3Test1", "Q3Test2", "Q3Tourney".
+using TestMaps = std::array<const char*, 3>;
+
 // The game chosen for a config and what it is told.
 struct GameChoice {
     enum class Kind {
@@ -42,6 +46,7 @@ struct GameChoice {
     std::string path;
     std::string homePath;  // for fs_homepath, where the engine is to read the config; or none
     std::string mod;       // for fs_game, the config's mod folder; or none
+    TestMaps testMaps{};   // the maps of the config's game
 };
 
 // The Flatpak application of ioquake3, and Steam's.

@@ -111,8 +111,8 @@ std::string GameParameters(const std::string& map, bool cheats, const std::strin
     return parameters;
 }
 
-void LaunchGame(Platform& platform, const std::string& configPath, const std::string& map,
-                bool cheats, const std::string& extra) {
+void LaunchGame(Platform& platform, const std::string& configPath, int testMap, bool cheats,
+                const std::string& extra) {
     const std::optional<GameChoice> game =
         ChooseGame(platform.drives, configPath, platform.searchFollower);
     if (!game) throw AppError("List index out of bounds (0)");
@@ -126,6 +126,8 @@ void LaunchGame(Platform& platform, const std::string& configPath, const std::st
     if (!game->homePath.empty())
         start.args.insert(start.args.end(), {"+set", "fs_homepath", game->homePath});
     if (!game->mod.empty()) start.args.insert(start.args.end(), {"+set", "fs_game", game->mod});
+    const bool mapChosen = testMap >= 0 && testMap < static_cast<int>(game->testMaps.size());
+    const std::string map = mapChosen ? game->testMaps[static_cast<std::size_t>(testMap)] : "";
     for (std::string& arg : platform.processes.splitCommandLine(GameParameters(map, cheats, extra)))
         start.args.push_back(std::move(arg));
     if (!platform.processes.startDetached(start.program, start.args, start.folder,

@@ -12,7 +12,8 @@ namespace brisko {
 std::string GameParameters(const std::string& map, bool cheats, const std::string& extra);
 
 // Starts the game that tests the config at `configPath` (see ChooseGame, which
-// searches afresh every time) in its own folder, never through a shell, without
+// searches afresh every time) on its map for the test-map dialog's item
+// `testMap` (none for -1), in its own folder, never through a shell, without
 // waiting for it: first `+set fs_homepath HOME` where the engine is to read the
 // config from its home, `+set fs_game MOD` for a mod's config, then the test's
 // parameters split into words. A Windows program runs through wine, inside its
@@ -23,7 +24,7 @@ std::string GameParameters(const std::string& map, bool cheats, const std::strin
 // "<folder>" cannot be passed to the game" for a home or mod folder the game
 // would read otherwise than written (a quote, ';', '+', a control character, a
 // comment), and "Cannot start <path>" when it cannot be started.
-void LaunchGame(Platform& platform, const std::string& configPath, const std::string& map,
-                bool cheats, const std::string& extra);
+void LaunchGame(Platform& platform, const std::string& configPath, int testMap, bool cheats,
+                const std::string& extra);
 
 }  // namespace brisko

@@ -35,12 +35,12 @@ struct LaunchTest : ::testing::TestWithParam<LaunchCase> {
     // What LaunchGame did: the error box, the start recorded, or the line that the
     // started program wrote (it runs detached).
     std::string launch(bool realStart, const std::string& config, const std::string& extra,
-                       int seconds = 10) {
+                       int seconds = 10, int testMap = 0, bool cheats = false) {
         ProcessStarter& starter = realStart ? static_cast<ProcessStarter&>(real) : sp.processes;
         Platform platform{sp.messages, sp.fileDialogs, sp.screen, sp.drives, sp.processors,
                           starter,     sp.profile,     sp.app,    sp.windows};
         dispatchUserEvent(sp.messages,
-                          [&] { LaunchGame(platform, tree(config), "q3test1", false, extra); });
+                          [&] { LaunchGame(platform, tree(config), testMap, cheats, extra); });
         std::string outcome;
         for (const Message& box : sp.messages.shown) outcome += box.caption + ": " + box.text;
         for (const auto& start : sp.processes.started) {
@@ -69,94 +69,91 @@ INSTANTIATE_TEST_SUITE_P(
         // A config in a native engine's home: an engine on PATH (folder by folder,
         // then in the table's order; only executable files, no dedicated server),
         // before any quake3.exe, told the home and the mod.
-        LaunchCase{
-            false, "xQ:ioquake3 xP:quake3e.x64 xP:ioquake3.x86_64 tP:ioquake3 wC:quake3.exe",
-            "C:.q3a/defrag/q3config.cfg", "",
-            "P:ioquake3.x86_64|+set|fs_homepath|C:.q3a|+set|fs_game|defrag|+map|q3test1|@P:"},
+        LaunchCase{false, "xQ:ioquake3 xP:quake3e.x64 xP:ioquake3.x86_64 tP:ioquake3 wC:quake3.exe",
+                   "C:.q3a/defrag/q3config.cfg", "",
+                   "P:ioquake3.x86_64|+set|fs_homepath|C:.q3a|+set|fs_game|defrag|+map|q3dm7|@P:"},
         LaunchCase{true, "xP:ioquake3", "C:.q3a/my mod/q3config.cfg", "+set name \"Big Boss\"",
-                   "P:ioquake3|+set|fs_homepath|C:.q3a|+set|fs_game|my mod|+map|q3test1|+set|name|"
+                   "P:ioquake3|+set|fs_homepath|C:.q3a|+set|fs_game|my mod|+map|q3dm7|+set|name|"
                    "Big Boss|@P:"},
         LaunchCase{false, "xP:ioq3ded.x86_64 xP:quake3 xP:quake3e-vulkan xQ:ioquake3.x86",
                    "C:.config/Quake3/baseq3/q3config.cfg", "",
-                   "P:quake3e-vulkan|+set|fs_homepath|C:.config/Quake3|+map|q3test1|@P:"},
+                   "P:quake3e-vulkan|+set|fs_homepath|C:.config/Quake3|+map|q3dm7|@P:"},
         // Then at the distributions' places, the Flatpak, and on the drives.
         LaunchCase{false, "xS:usr/games/quake3 xS:opt/quake3/ioquake3 xD:q3/ioquake3",
                    "C:.q3a/baseq3/q3config.cfg", "",
-                   "S:opt/quake3/ioquake3|+set|fs_homepath|C:.q3a|+map|q3test1|@S:opt/quake3"},
+                   "S:opt/quake3/ioquake3|+set|fs_homepath|C:.q3a|+map|q3dm7|@S:opt/quake3"},
         LaunchCase{true, "xP:flatpak dS:var/lib/flatpak/app/org.ioquake3.ioquake3 xD:q3/ioquake3",
                    "C:.q3a/baseq3/q3config.cfg", "",
-                   "P:flatpak|run|org.ioquake3.ioquake3|+map|q3test1|@C:"},
+                   "P:flatpak|run|org.ioquake3.ioquake3|+map|q3dm7|@C:"},
         LaunchCase{false,
                    "wD:Games/quake3.exe tC:games/ioquake3 dC:games/quake3e xD:q3e/quake3e.x64 "
                    "dD:q3e/baseq3 xP:flatpak",
                    "C:.q3a/baseq3/q3config.cfg", "",
-                   "D:q3e/quake3e.x64|+set|fs_homepath|C:.q3a|+map|q3test1|@D:q3e"},
+                   "D:q3e/quake3e.x64|+set|fs_homepath|C:.q3a|+map|q3dm7|@D:q3e"},
         // The Flatpak's own folders go to it first; without it, to an engine told the home.
         LaunchCase{false,
                    "xP:ioquake3 xQ:flatpak dC:.local/share/flatpak/app/org.ioquake3.ioquake3",
                    "C:.var/app/org.ioquake3.ioquake3/config/Quake3/osp/q3config.cfg", "",
-                   "Q:flatpak|run|org.ioquake3.ioquake3|+set|fs_game|osp|+map|q3test1|@C:"},
+                   "Q:flatpak|run|org.ioquake3.ioquake3|+set|fs_game|osp|+map|q3dm7|@C:"},
         LaunchCase{false, "xP:ioquake3 xQ:flatpak",
                    "C:.var/app/org.ioquake3.ioquake3/data/baseq3/q3config.cfg", "",
-                   "P:ioquake3|+set|fs_homepath|C:.var/app/org.ioquake3.ioquake3/data|+map|q3test1|"
+                   "P:ioquake3|+set|fs_homepath|C:.var/app/org.ioquake3.ioquake3/data|+map|q3dm7|"
                    "@P:"},
         // A game unpacked in one folder: its own engine, told that folder.
         LaunchCase{false, "xP:ioquake3 xD:ioq3/ioquake3.x86_64 dD:ioq3/baseq3",
                    "D:ioq3/cpma/q3config.cfg", "",
-                   "D:ioq3/ioquake3.x86_64|+set|fs_homepath|D:ioq3|+set|fs_game|cpma|+map|q3test1|"
+                   "D:ioq3/ioquake3.x86_64|+set|fs_homepath|D:ioq3|+set|fs_game|cpma|+map|q3dm7|"
                    "@D:ioq3"},
         // Steam's game through Steam, or its Flatpak, or else Wine.
         LaunchCase{true, "wC:Steam/steamapps/common/Quake3Arena/quake3.exe xP:steam xP:wine",
                    "C:Steam/steamapps/common/Quake3Arena/baseq3/q3config.cfg", "",
-                   "P:steam|-applaunch|2200|+map|q3test1|@C:Steam/steamapps/common/Quake3Arena"},
+                   "P:steam|-applaunch|2200|+map|q3dm7|@C:Steam/steamapps/common/Quake3Arena"},
         LaunchCase{true,
                    "wC:S/SteamApps/common/Q3/Quake3.exe xP:flatpak xP:wine "
                    "dC:.local/share/flatpak/app/com.valvesoftware.Steam",
                    "C:S/SteamApps/common/Q3/osp/q3config.cfg", "",
                    "P:flatpak|run|com.valvesoftware.Steam|-applaunch|2200|+set|fs_game|osp|+map|"
-                   "q3test1|@C:S/SteamApps/common/Q3"},
-        LaunchCase{
-            false, "wC:S/steamapps/common/Q3/quake3.exe xP:wine xP:flatpak",
-            "C:S/steamapps/common/Q3/baseq3/q3config.cfg", "",
-            "P:wine|C:S/steamapps/common/Q3/quake3.exe|+map|q3test1|@C:S/steamapps/common/Q3"},
+                   "q3dm7|@C:S/SteamApps/common/Q3"},
+        LaunchCase{false, "wC:S/steamapps/common/Q3/quake3.exe xP:wine xP:flatpak",
+                   "C:S/steamapps/common/Q3/baseq3/q3config.cfg", "",
+                   "P:wine|C:S/steamapps/common/Q3/quake3.exe|+map|q3dm7|@C:S/steamapps/common/Q3"},
         // A config outside any game: no fs_game, no home; a folder beside baseq3 (any
         // case) is a mod.
         LaunchCase{false, "xP:ioquake3", "C:Downloads/cpma/q3config.cfg", "",
-                   "P:ioquake3|+map|q3test1|@P:"},
+                   "P:ioquake3|+map|q3dm7|@P:"},
         LaunchCase{false, "xP:ioquake3 dD:Q3/BaseQ3", "D:Q3/cpma/q3config.cfg", "",
-                   "P:ioquake3|+set|fs_game|cpma|+map|q3test1|@P:"},
+                   "P:ioquake3|+set|fs_game|cpma|+map|q3dm7|@P:"},
         // OpenArena's and Urban Terror's configs start their own games, never Quake III.
         LaunchCase{false, "xP:ioquake3 xQ:openarena", "C:.openarena/baseoa/q3config.cfg", "",
-                   "Q:openarena|+set|fs_homepath|C:.openarena|+map|q3test1|@Q:"},
+                   "Q:openarena|+set|fs_homepath|C:.openarena|+map|oa_dm1|@Q:"},
         LaunchCase{false, "xP:ioquake3 wC:Games/quake3.exe xP:wine",
                    "C:.openarena/oax/q3config.cfg", "",
                    "Brisko: Cannot start C:.openarena/oax/q3config.cfg: its game was not found."},
         LaunchCase{false, "xP:ioquake3 xD:UrT43/Quake3-UrT.x86_64 dD:UrT43/q3ut4",
                    "D:UrT43/q3ut4/q3config.cfg", "",
-                   "D:UrT43/Quake3-UrT.x86_64|+set|fs_homepath|D:UrT43|+map|q3test1|@D:UrT43"},
+                   "D:UrT43/Quake3-UrT.x86_64|+set|fs_homepath|D:UrT43|+map|ut4_casa|@D:UrT43"},
         // The config's own quake3.exe (any case), through wine inside its prefix.
         LaunchCase{false, "wC:.wine/drive_c/Q3/QUAKE3.EXE xP:wine xP:ioquake3",
                    "C:.wine/drive_c/Q3/osp/q3config.cfg", "",
-                   "P:wine|C:.wine/drive_c/Q3/QUAKE3.EXE|+set|fs_game|osp|+map|q3test1|"
+                   "P:wine|C:.wine/drive_c/Q3/QUAKE3.EXE|+set|fs_game|osp|+map|q3dm7|"
                    "@C:.wine/drive_c/Q3 WINEPREFIX=C:.wine"},
         LaunchCase{true, "wC:.wine/drive_c/Q3/quake3.exe xP:wine",
                    "C:.wine/drive_c/Q3/BaseQ3/q3config.cfg", "",
-                   "P:wine|C:.wine/drive_c/Q3/quake3.exe|+map|q3test1|@C:.wine/drive_c/Q3 "
+                   "P:wine|C:.wine/drive_c/Q3/quake3.exe|+map|q3dm7|@C:.wine/drive_c/Q3 "
                    "WINEPREFIX=C:.wine"},
         LaunchCase{true, "xC:Games/quake3.exe", "C:Games/baseq3/q3config.cfg", "; touch x",
-                   "C:Games/quake3.exe|+map|q3test1|;|touch|x|@C:Games"},
+                   "C:Games/quake3.exe|+map|q3dm7|;|touch|x|@C:Games"},
         // Any other config: the first quake3.exe (any case) on the drives (outside a
         // prefix); else an engine, PATH first.
         LaunchCase{false, "wC:Other/Quake3.EXE wD:a/quake3.exe xP:wine dD:Q3/quake3.exe",
-                   "D:Q3/baseq3/q3config.cfg", "",
-                   "P:wine|C:Other/Quake3.EXE|+map|q3test1|@C:Other"},
+                   "D:Q3/baseq3/q3config.cfg", "", "P:wine|C:Other/Quake3.EXE|+map|q3dm7|@C:Other"},
         LaunchCase{false, "xC:ioq/ioquake3 xP:quake3e", "C:Q3/baseq3/q3config.cfg", "",
-                   "P:quake3e|+map|q3test1|@P:"},
+                   "P:quake3e|+map|q3dm7|@P:"},
         // Paths keep their bytes: the engine in a folder whose name is no UTF-8, not
         // the one at the name with the byte replaced; and the mod's name likewise.
         LaunchCase{true, "xD:g\xE9/ioquake3 dD:g\xE9/baseq3 xD:g\xEF\xBF\xBD/ioquake3 xP:wine",
                    "C:.q3a/m\xE9/q3config.cfg", "",
-                   "D:g\xE9/ioquake3|+set|fs_homepath|C:.q3a|+set|fs_game|m\xE9|+map|q3test1|"
+                   "D:g\xE9/ioquake3|+set|fs_homepath|C:.q3a|+set|fs_game|m\xE9|+map|q3dm7|"
                    "@D:g\xE9"},
         // An engine found on the drives counts only inside a game folder.
         LaunchCase{false, "xC:Downloads/archive/ioquake3", "C:.q3a/baseq3/q3config.cfg", "",
@@ -183,9 +180,44 @@ TEST_F(LaunchTest, FolderNamesTheGameWouldSplitAreRefused) {
         const std::string refused = "Brisko: Cannot start P:ioquake3: the folder name \"" +
                                     std::string(mod) + "\" cannot be passed to the game.";
         const std::string passed = "P:ioquake3|+set|fs_homepath|C:.q3a|+set|fs_game|" +
-                                   std::string(mod) + "|+map|q3test1|@P:";
+                                   std::string(mod) + "|+map|q3dm7|@P:";
         EXPECT_EQ(launch(false, config, ""), tree(std::string(mod) == "a b" ? passed : refused));
     }
+}
+
+// Each item of the test-map dialog, with and without cheats, starts the map of
+// the config's game that the test map became; no item, the bare map command.
+TEST_F(LaunchTest, EachItemStartsItsMapInTheGameOfTheConfig) {
+    tree.make("xP:ioquake3 xP:openarena xD:UrT/Quake3-UrT dD:UrT/q3ut4");
+    const struct {
+        const char* config;
+        const char* words;    // the program and the words before the map command
+        const char* maps[4];  // no item, then items 0 to 2
+        const char* folder;
+    } games[] = {
+        {"C:.q3a/cpma/q3config.cfg",
+         "P:ioquake3|+set|fs_homepath|C:.q3a|+set|fs_game|cpma|",
+         {"", "q3dm7", "q3dm17", "q3tourney2"},
+         "P:"},
+        {"C:.openarena/baseoa/q3config.cfg",
+         "P:openarena|+set|fs_homepath|C:.openarena|",
+         {"", "oa_dm1", "wrackdm17", "czest1tourney"},
+         "P:"},
+        {"D:UrT/q3ut4/q3config.cfg",
+         "D:UrT/Quake3-UrT|+set|fs_homepath|D:UrT|",
+         {"", "ut4_casa", "ut4_turnpike", "ut4_abbey"},
+         "D:UrT"},
+    };
+    for (const auto& game : games)
+        for (int item = -1; item <= 2; ++item)
+            for (const bool cheats : {false, true}) {
+                sp.processes.started.clear();
+                const std::string map = game.maps[item + 1];
+                const std::string command = (cheats ? "+devmap|" : "+map|") + map;
+                EXPECT_EQ(launch(false, game.config, "", 10, item, cheats),
+                          tree(game.words + command + (map.empty() ? "@" : "|@") + game.folder))
+                    << game.config << " item " << item;
+            }
 }
 
 // A Windows program that records its arguments and folder as the fakes do.
@@ -214,7 +246,7 @@ TEST_F(LaunchTest, ARealWindowsProgramThroughRealWineInItsPrefix) {
               0);
 
     EXPECT_EQ(launch(true, "C:.wine/drive_c/Q3/my mod/q3config.cfg", "", 180),
-              "+set|fs_game|my mod|+map|q3test1|@C:\\Q3");
+              "+set|fs_game|my mod|+map|q3dm7|@C:\\Q3");
     test::ScopedEnv prefix{"WINEPREFIX", tree("C:.wine").c_str()};
     QProcess::execute("wineserver", {"-w"});  // ends before its prefix is removed
 }

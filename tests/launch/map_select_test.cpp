@@ -220,7 +220,7 @@ TEST_F(MapSelectTest, MoreAndLessResizeAndKeepTheText) {
     dialog->Button1.click();  // the collapsed text is still passed
     ASSERT_EQ(sp.processes.started.size(), 1u);
     EXPECT_EQ(sp.processes.started[0].args,
-              (std::vector<std::string>{"+map", "q3test1", "+set", "x", "1"}));
+              (std::vector<std::string>{"+map", "q3dm7", "+set", "x", "1"}));
 }
 
 TEST_F(MapSelectTest, ShownCentredAndModal) {
