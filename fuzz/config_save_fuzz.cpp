@@ -44,7 +44,7 @@ std::vector<std::string> writtenLines(const std::string& bytes) {
 }
 
 // From "// Renderer Options" to the sound volume, whatever the settings.
-constexpr std::size_t kFixedLines = 75;
+constexpr std::size_t kFixedLines = 79;
 
 // A setting under its first name, followed at once by the same value under the
 // name today's engines read.
@@ -55,7 +55,9 @@ constexpr std::pair<const char*, const char*> kTodaysNames[] = {
     {"maxfps", "com_maxfps"},
     {"r_segmentlength", "r_railsegmentlength"},
     {"model", "headmodel"},
-    {"color", "color1"}};
+    {"color", "color1"},
+    {"r_ext_compress_textures", "r_ext_compressed_textures"},
+    {"cg_gun", "cg_drawgun"}};
 
 void checkTodaysNames(const std::vector<std::string>& settings) {
     for (const auto& [first, today] : kTodaysNames) {

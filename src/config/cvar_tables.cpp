@@ -97,6 +97,11 @@ std::string sampleRateValue(int index) {
     return pick(kRates, index, "");
 }
 
+std::string sampleRateInHzValue(int index) {
+    static constexpr std::array<const char*, 2> kRates = {"11025", "22050"};
+    return pick(kRates, index, "");
+}
+
 // Tenths of full volume: "0", "0.1" … "0.9", "1".
 std::string volumeValue(int position) {
     if (position <= 0) return "0";
@@ -144,6 +149,8 @@ const CvarRow kRenderer[] = {
     {"r_texturemode", mappedIndexOf(&TForm1::TextureModeCombo, textureModeValue)},
     {"cg_marks", checkBox(&TForm1::cgmarks)},
     {"r_ext_compress_textures", checkBox(&TForm1::rextcompresstextures)},
+    // Then under the name the engines read today, as in the HUD block below.
+    {"r_ext_compressed_textures", checkBox(&TForm1::rextcompresstextures)},
     {"r_finish", checkBox(&TForm1::rfinish)},
     {"r_flaresize", textOf(&TForm1::FlareSizeCombo)},
     {"r_flares", checkBox(&TForm1::rflares)},
@@ -158,6 +165,8 @@ const CvarRow kRenderer[] = {
     {"r_colorbits", mappedIndexOf(&TForm1::ColorDepthCombo, bitsValue)},
     {"r_depthbits", mappedIndexOf(&TForm1::ColorDepthCombo, bitsValue)},
     {"r_mode", [](const TForm1& f) { return std::to_string(f.ResolutionCombo.itemIndex() + 1); }},
+    // Quake3e takes the full screen's mode from here, empty: from r_mode.
+    {"r_modefullscreen", fixed("")},
 };
 
 const CvarRow kHud[] = {
@@ -171,6 +180,7 @@ const CvarRow kHud[] = {
     {"crosshairhealth", checkBox(&TForm1::crosshairhealth)},
     {"cg_crosshairhealth", checkBox(&TForm1::crosshairhealth)},
     {"cg_gun", checkBox(&TForm1::cggun)},
+    {"cg_drawgun", checkBox(&TForm1::cggun)},
     {"lagometer", radioButton(&TForm1::netgraph)},
     {"cg_lagometer", radioButton(&TForm1::netgraph)},
     {"cg_thirdperson", checkBox(&TForm1::cgthirdperson)},
@@ -225,6 +235,8 @@ const CvarRow kSound[] = {
     {"s_loadas8bit", checkBox(&TForm1::loadas8bit)},
     {"cg_footsteps", checkBox(&TForm1::cgfootsteps)},
     {"s_khz", mappedIndexOf(&TForm1::SampleRateCombo, sampleRateValue)},
+    // ioquake3's sound takes the rate in Hz.
+    {"s_sdlspeed", mappedIndexOf(&TForm1::SampleRateCombo, sampleRateInHzValue)},
     {"s_volume", [](const TForm1& f) { return volumeValue(f.SoundVolume.position()); }},
 };
 

@@ -97,7 +97,7 @@ std::vector<std::string> cvarsOf(const std::vector<std::pair<std::string, std::s
 TEST_F(EngineTest, EndsWithTheValuesOfTheFirstStateAndKeepsTheBinds) {
     useConfig(goldenFile("old-a.cfg"));
     const auto written = saveState(stateA(), "^1Caf\xe9 Fan");
-    ASSERT_EQ(written.size(), 67u);
+    ASSERT_EQ(written.size(), 71u);
     std::vector<std::string> cvars = cvarsOf(written);
     cvars.push_back("sensitivity");
     const auto report = engine(cvars);
@@ -117,7 +117,7 @@ TEST_F(EngineTest, EndsWithTheValuesOfTheFirstStateAndKeepsTheBinds) {
 TEST_F(EngineTest, EndsWithTheValuesOfTheSecondState) {
     useConfig(goldenFile("old-b.cfg"));
     const auto written = saveState(stateB(), "Player");
-    ASSERT_EQ(written.size(), 67u);
+    ASSERT_EQ(written.size(), 71u);
     const auto report = engine(cvarsOf(written));
     if (!report) GTEST_SKIP() << notHere;
     expectNoComplaints(*report);
@@ -135,16 +135,21 @@ void selectItem(ComboBox& list, const std::string& text) {
 }
 
 // The names today's engines read: field of view, frame cap, rail coil distance,
-// rail colour and the player's model, body and head.
+// rail colour, the player's model, body and head, texture compression, the
+// weapon model, ioquake3's sound rate, and Quake3e's full-screen mode taken from
+// r_mode.
 TEST_F(EngineTest, TodaysEnginesReadTheWindowsChoices) {
     useConfig(goldenFile("old-b.cfg"));
     selectItem(form.FovCombo, "110");
     selectItem(form.MaxFPSCombo, "75");
-    const Setting settings[] = {
-        {"EffectColorCombo", 2}, {"Distance", 20}, {"ComboModel", 1}, {"SkinColorCombo", 1}};
+    const Setting settings[] = {{"EffectColorCombo", 2},     {"Distance", 20},
+                                {"ComboModel", 1},           {"SkinColorCombo", 1},
+                                {"rextcompresstextures", 1}, {"cggun", 0},
+                                {"SampleRateCombo", 1},      {"ResolutionCombo", 5}};
     saveState(settings, "Player");
-    const auto report =
-        engine({"cg_fov", "com_maxfps", "r_railSegmentLength", "color1", "model", "headmodel"});
+    const auto report = engine({"cg_fov", "com_maxfps", "r_railSegmentLength", "color1", "model",
+                                "headmodel", "r_ext_compressed_textures", "cg_drawGun",
+                                "s_sdlSpeed", "r_modeFullscreen", "r_mode"});
     if (!report) GTEST_SKIP() << notHere;
     expectNoComplaints(*report);
     EXPECT_EQ(valueOf(*report, "cg_fov"), "110");
@@ -153,6 +158,11 @@ TEST_F(EngineTest, TodaysEnginesReadTheWindowsChoices) {
     EXPECT_EQ(valueOf(*report, "color1"), "3");
     EXPECT_EQ(valueOf(*report, "model"), "sarge/blue");
     EXPECT_EQ(valueOf(*report, "headmodel"), "sarge/blue");
+    EXPECT_EQ(valueOf(*report, "r_ext_compressed_textures"), "1");
+    EXPECT_EQ(valueOf(*report, "cg_drawGun"), "0");
+    EXPECT_EQ(valueOf(*report, "s_sdlSpeed"), "22050");
+    EXPECT_EQ(valueOf(*report, "r_modeFullscreen"), "");
+    EXPECT_EQ(valueOf(*report, "r_mode"), "6");
 }
 
 TEST_F(EngineTest, RefusedNamesNeverReachTheEngine) {
