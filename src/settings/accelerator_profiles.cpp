@@ -42,10 +42,11 @@ constexpr AcceleratorRow kAccelerators[] = {
     {"3Dfx Voodoo 3",     kBasic10},
 };
 
-// A profile offers the first entries of this list.
+// A profile offers the first entries of this list. Mode 8 is 1280x1024 in the
+// engines' mode tables.
 constexpr const char* kResolutions[] = {
     "400x300", "512x384", "640x480", "800x600", "960x720",
-    "1024x768", "1152x864", "1280x960", "1600x1200", "2048x1536",
+    "1024x768", "1152x864", "1280x1024", "1600x1200", "2048x1536",
 };
 
 constexpr const char* kStencilShadows[] = {"Stencil Buffer Shadows", "Very Dark Stencil Buffer Shadows"};

@@ -119,7 +119,7 @@ const ItemsRow kItems[] = {
     {"TextureDepthCombo", {"Compressed", "16-bit", "32-bit"}},
     {"TextureSizeCombo", {"Highest", "High", "Normal", "Low"}},
     {"ColorDepthCombo", {"Default", "16-bit", "32-bit"}},
-    {"ResolutionCombo", {"400x300", "512x384", "640x480", "800x600", "960x720", "1024x768", "1152x864", "1280x960", "1600x1200", "2048x1536 "}},
+    {"ResolutionCombo", {"400x300", "512x384", "640x480", "800x600", "960x720", "1024x768", "1152x864", "1280x1024", "1600x1200", "2048x1536 "}},
     {"Accelerator", {"Select One", "ATi Rage Fury", "Intel i740", "nVidia TNT", "nVidia TNT 2", "Matrox G200", "Matrox G400", "3Dfx Voodoo 1", "3Dfx Voodoo 2", "3Dfx SLI Voodoo 2", "3Dfx Voodoo 3"}},
     {"SkinColorCombo", {"Red", "Blue"}},
     {"ComboModel", {"Visor", "Sarge"}},
