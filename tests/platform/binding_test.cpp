@@ -139,6 +139,19 @@ TEST_F(BindingTest, AnErrorInAUserEventShowsTheBriskoBox) {
     EXPECT_EQ(boxes.shown[0].text, "Cannot open file /x.");
 }
 
+// A caption wider than its button is drawn whole in a smaller font; one that
+// fits keeps the window's font.
+TEST_F(BindingTest, AButtonsCaptionIsNeverCut) {
+    Button wide("wide"), narrow("narrow");
+    wide.setCaption("&Restore Default Settings");
+    narrow.setCaption("&Save");
+    auto* w = binder.button(wide, &parent, {2, 10, 134, 25});
+    auto* n = binder.button(narrow, &parent, {2, 40, 134, 25});
+    EXPECT_LE(QFontMetrics(w->font()).horizontalAdvance("Restore Default Settings"), 134 - 8);
+    EXPECT_LT(w->font().pointSizeF(), parent.font().pointSizeF());
+    EXPECT_EQ(n->font(), parent.font());
+}
+
 TEST_F(BindingTest, TreeSelectionByTheUserRunsTheReaction) {
     TreeView tree("tree");
     tree.addNode("root", -1);

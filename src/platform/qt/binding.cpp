@@ -17,6 +17,7 @@
 #include <QSlider>
 #include <QStackedWidget>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QTreeWidget>
 
@@ -62,6 +63,19 @@ QString elidePath(const QString& path, const QFontMetrics& metrics, int width) {
     const int room = width - metrics.horizontalAdvance(end);
     if (end.isEmpty() || room < width / 4) return metrics.elidedText(path, Qt::ElideLeft, width);
     return metrics.elidedText(path.left(cut), Qt::ElideMiddle, room) + end;
+}
+
+// A button's caption is never cut: when it is wider than the room the style leaves
+// for it, the button's font shrinks until it fits.
+void fitCaption(QPushButton& button, const QString& caption) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    const int room =
+        button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).width() - 4;
+    QFont font = button.parentWidget() ? button.parentWidget()->font() : QFont();
+    while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    if (font != button.font()) button.setFont(font);
 }
 }  // namespace
 
@@ -216,6 +230,7 @@ QPushButton* Binder::button(Button& control, QWidget* parent, QRect rect) {
     control.onViewSync = [&control, w] {
         if (!w) return;
         w->setText(keyCaption(control.caption()));
+        fitCaption(*w, plainCaption(control.caption()));
         syncCommon(control, w);
     };
     control.onViewSync();
