@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "config/config_save.h"
+#include "config/load_config.h"
 #include "config/player_name.h"
 #include "config/text_lines.h"
 #include "settings/form1.h"
@@ -112,12 +114,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ProgramState state;
     state.currentConfigPath = config;
     TForm1 form(sp.platform, state);
-    form.InitialiseSettingsWindow();
-    dispatchUserEvent(sp.messages, [&] { form.LoadConfig(config); });
+    InitialiseSettingsWindow(form);
+    dispatchUserEvent(sp.messages, [&] { LoadConfig(form, config); });
     std::string name = form.PlayerName.text();
     if (name.empty()) name = "Player";  // the empty-name question is answered Yes
     sp.messages.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
-    dispatchUserEvent(sp.messages, [&] { form.SaveBtn.click(); });
+    ConfigSave save(form);
+    dispatchUserEvent(sp.messages, [&] { save.SaveBtnClick(); });
 
     for (const Message& box : sp.messages.shown)
         require(box.kind != MessageKind::Error, "no error box for a readable file");

@@ -1,5 +1,6 @@
 // Phase two of the start-up: the choice of the config file to modify.
 #include "app/program.h"
+#include "config/load_config.h"
 
 namespace brisko {
 
@@ -30,7 +31,7 @@ void Program::Timer1Timer() {
     if (state.currentConfigPath.empty()) return;
     Form1.Accelerator.setEnabled(true);
     Form1.LblAccelerator.setEnabled(true);
-    Form1.LoadConfig(state.currentConfigPath);
+    LoadConfig(Form1, state.currentConfigPath);
 }
 
 }  // namespace brisko

@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "config/load_config.h"
 #include "discovery/find_files.h"
 #include "launch/games.h"
 
@@ -11,9 +12,12 @@ Program::Program(Platform& platform)
       SelectConfig(Form1, BrowseCfg),
       MapSelect(platform, state),
       SearchProgress(platform),
+      Save(Form1),
+      SaveTest(Form1, [this] { showTestMapDialog(MapSelect, platform_); }),
       platform_(platform) {
     Form1.Timer1.onTimer = [this] { Timer1Timer(); };
-    Form1.showTestMapDialog = [this] { showTestMapDialog(MapSelect, platform_); };
+    Form1.SaveBtn.onClick = [this] { Save.SaveBtnClick(); };
+    Form1.SaveTestBtn.onClick = [this] { SaveTest.SaveTestBtnClick(); };
     platform_.searchFollower = &SearchProgress;
 }
 
@@ -50,7 +54,7 @@ void Program::Form1Create() {
     const bool game = GameToTest(platform_.drives, state.gamesOnDriveC);
     Form1.SaveTestBtn.setEnabled(game);
     Form1.SaveTestBtn.setHint(game ? "" : kNoGameFound);
-    Form1.InitialiseSettingsWindow();
+    InitialiseSettingsWindow(Form1);
 }
 
 }  // namespace brisko

@@ -4,10 +4,12 @@
 // Timer1, once the event loop runs: the choice of the config file to modify.
 #pragma once
 
+#include "config/config_save.h"
 #include "dialogs/browse_cfg.h"
 #include "dialogs/map_select.h"
 #include "dialogs/search_progress.h"
 #include "dialogs/select_config.h"
+#include "launch/save_and_test.h"
 #include "platform/platform.h"
 #include "settings/form1.h"
 #include "settings/program_state.h"
@@ -46,6 +48,10 @@ class Program {
     TMapSelect MapSelect;
     // Shown only while a search of the drives takes long.
     TSearchProgress SearchProgress;
+
+    // The operations of the main window's Save and Save & Test buttons.
+    ConfigSave Save;
+    SaveAndTest SaveTest;
 
   private:
     Platform& platform_;

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "config/load_config.h"
+
 namespace brisko {
 
 void CancelConfigChoice(Window& dialog, Platform& platform) {
@@ -59,7 +61,7 @@ void TBrowseCfg::Button2Click() {
     form_.UpdateHelpPanel(kRendererPage, kSelectAcceleratorHelp, "N/A");
     ProgramState& state = form_.program();
     state.currentConfigPath = Edit1.text();
-    form_.LoadConfig(state.currentConfigPath);
+    LoadConfig(form_, state.currentConfigPath);
     setModalResult(ModalResult::Ok);
     hide();
 }

@@ -1,18 +1,16 @@
-// Save & Test: the whole save first, then the test-map dialog.
-#include "settings/form1.h"
+#include "launch/save_and_test.h"
 
 namespace brisko {
 
-void TForm1::SaveTestBtnClick() {
-    SaveBtn.click();  // an error here ends Save & Test
-    if (ConfigModified) {
-        if (!PlayerName.text().empty() && showTestMapDialog) showTestMapDialog();
+void SaveAndTest::SaveTestBtnClick() {
+    form_.SaveBtn.click();  // an error here ends Save & Test
+    if (form_.ConfigModified) {
+        if (!form_.PlayerName.text().empty()) showTestMapDialog_();
         return;
     }
-    if (showMessage(platform_.messages, MessageKind::Confirmation, Buttons::YesNo,
-                    "Do you still want to test your un-modified config?") == Answer::Yes &&
-        showTestMapDialog)
-        showTestMapDialog();
+    if (showMessage(form_.platform().messages, MessageKind::Confirmation, Buttons::YesNo,
+                    "Do you still want to test your un-modified config?") == Answer::Yes)
+        showTestMapDialog_();
 }
 
 }  // namespace brisko

@@ -193,7 +193,8 @@ class TForm1 : public Window {
     Picture ImgDescriptNet{"ImgDescriptNet"}, ImgCvarNet{"ImgCvarNet"};
     HelpPanel helpPanel(std::uint8_t pageCode);
 
-    // --- Bottom row and timers
+    // --- Bottom row and timers (Save and Save & Test are operations of their own,
+    // which the program runs for these buttons)
     Button SaveTestBtn{"SaveTestBtn"};
     Button SaveBtn{"SaveBtn"};
     Button ExitBtn{"ExitBtn"};
@@ -226,10 +227,6 @@ class TForm1 : public Window {
     void DistanceChange();
     void OuterWidthChange();
 
-    // --- Form initialisation and config reading
-    void InitialiseSettingsWindow();
-    void LoadConfig(const std::string& path);
-
     // A click on a spot of the window not covered by a control.
     void FormClick();
 
@@ -251,14 +248,6 @@ class TForm1 : public Window {
     void TuneComboDropDown();
     void DefaultBtnClick();
     void RestoreDefaults();
-
-    // --- Saving
-    void SaveBtnClick();
-    void CheckPlayerName();
-    // Save & Test runs this after the save to show the test-map dialog; start-up
-    // sets it once that dialog exists.
-    std::function<void()> showTestMapDialog;
-    void SaveTestBtnClick();
 
   private:
     void buildDesign();

@@ -56,8 +56,6 @@ void TForm1::wireReactions() {
     TuneCombo.onDropDown = [this] { TuneComboDropDown(); };
     TuneCombo.onChange = [this] { TuneComboChange(); };
     DefaultBtn.onClick = [this] { DefaultBtnClick(); };
-    SaveBtn.onClick = [this] { SaveBtnClick(); };
-    SaveTestBtn.onClick = [this] { SaveTestBtnClick(); };
     ExitBtn.onClick = [this] { ExitBtnClick(); };
     TreeView1.onChange = [this] { TreeView1Change(); };
     for (Page* page : {&RendererOptions, &ClientSettings, &NetworkOptions})

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 
+#include "config/load_config.h"
 #include "settings/catalogue.h"
 #include "support/scripted_platform.h"
 
@@ -27,7 +28,7 @@ TEST(Form1View, EveryHelpTextFitsItsLabel) {
     test::ScriptedPlatform sp;
     ProgramState state;
     TForm1 form(sp.platform, state);
-    form.InitialiseSettingsWindow();
+    InitialiseSettingsWindow(form);
     qt::TForm1View view(form, sp.messages);
     const auto checkPanel = [&](std::uint8_t page, const std::string& what) {
         const TForm1::HelpPanel panel = form.helpPanel(page);

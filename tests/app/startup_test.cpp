@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/program.h"
+#include "config/load_config.h"
 #include "support/form_snapshot.h"
 #include "support/game_tree.h"
 #include "support/scripted_platform.h"
@@ -56,7 +57,7 @@ struct StartupTest : ::testing::Test {
         test::ScriptedPlatform other;
         ProgramState state;
         TForm1 form(other.platform, state);
-        form.InitialiseSettingsWindow();
+        InitialiseSettingsWindow(form);
         if (bestPerformance) form.ApplyBestPerformance();
         return snapshot(form);
     }

@@ -59,7 +59,7 @@ TEST_F(FormFixture, LoadConfigTakesTheNameFromTheThirdLineOnAndClearsSaveConfirm
         SCOPED_TRACE(text);
         form.PlayerName.setText("Old");
         form.SaveConfirmed = true;
-        form.LoadConfig(tree.file("q3config.cfg", text));
+        LoadConfig(form, tree.file("q3config.cfg", text));
         EXPECT_EQ(form.PlayerName.text(), name);
         EXPECT_FALSE(form.SaveConfirmed);
     }
@@ -67,7 +67,7 @@ TEST_F(FormFixture, LoadConfigTakesTheNameFromTheThirdLineOnAndClearsSaveConfirm
 
 TEST_F(FormFixture, LoadConfigOfAFileThatCannotBeOpenedKeepsTheName) {
     form.PlayerName.setText("Keep");
-    dispatchUserEvent(sp.messages, [&] { form.LoadConfig("/no/such/q3config.cfg"); });
+    dispatchUserEvent(sp.messages, [&] { LoadConfig(form, "/no/such/q3config.cfg"); });
     EXPECT_EQ(form.PlayerName.text(), "Keep");
     EXPECT_EQ(sp.messages.shown,
               test::Boxes{test::errorBox("Cannot open file /no/such/q3config.cfg.")});

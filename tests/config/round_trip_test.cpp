@@ -63,7 +63,7 @@ class RealConfig : public WriterFixture, public ::testing::WithParamInterface<co
         original = readBytes(kConfigs + GetParam()) + "\r\nseta s_khz \"22\"\r\n";
         for (const char* name : kCarried) original += "seta " + std::string(name) + " \"1\"\r\n";
         useConfig(original);
-        form.LoadConfig(config);
+        LoadConfig(form, config);
         nameRead = form.PlayerName.text();
         form.SaveConfirmed = true;
     }
@@ -95,7 +95,7 @@ TEST_P(RealConfig, SavedAgainGivesTheSameFile) {
     sp.messages.answers = {Answer::No, Answer::No};
     save();
     const std::string first = readBytes(config);
-    form.LoadConfig(config);
+    LoadConfig(form, config);
     save();
     EXPECT_EQ(readBytes(config), first);
 }

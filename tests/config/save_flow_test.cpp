@@ -181,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(Names, WritableName,
 
 TEST_F(SaveFlow, NameReadFromTheFileIsWrittenBackAsRead) {
     useConfig("1\r\n2\r\nseta name \"\xff\xfe^3X\"\r\n");
-    form.LoadConfig(config);
+    LoadConfig(form, config);
     form.SaveConfirmed = true;
     save();
     EXPECT_EQ(writtenName(), "\xff\xfe^3X");

@@ -1,4 +1,6 @@
 // Save & Test: the whole save first, then the test-map dialog or the question.
+#include "launch/save_and_test.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -16,6 +18,7 @@ namespace fs = std::filesystem;
 struct SaveAndTestTest : test::FormFixture {
     fs::path dir;
     TMapSelect mapSelect{sp.platform, state};
+    SaveAndTest saveTest{form, [this] { showTestMapDialog(mapSelect, sp.platform); }};
 
     void SetUp() override {
         FormFixture::SetUp();
@@ -27,7 +30,7 @@ struct SaveAndTestTest : test::FormFixture {
         std::ofstream(dir / "q3config.cfg", std::ios::binary)
             << "// x\r\nunbindall\r\nbind w \"+forward\"\r\n";
         state.currentConfigPath = (dir / "q3config.cfg").string();
-        form.showTestMapDialog = [this] { showTestMapDialog(mapSelect, sp.platform); };
+        form.SaveTestBtn.onClick = [this] { saveTest.SaveTestBtnClick(); };
     }
     void TearDown() override { fs::remove_all(dir); }
 

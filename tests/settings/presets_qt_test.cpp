@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 
 #include "app/views/form1_view.h"
+#include "config/load_config.h"
 #include "settings/form1.h"
 #include "support/scripted_platform.h"
 
@@ -48,7 +49,7 @@ TEST(PresetsQt, OpeningTheAcceleratorListAndPickingACardUnlocksTheWindow) {
     test::ScriptedPlatform sp;
     ProgramState state;
     TForm1 form(sp.platform, state);
-    form.InitialiseSettingsWindow();
+    InitialiseSettingsWindow(form);
     qt::TForm1View view(form, sp.messages);
     form.Accelerator.setEnabled(true);
     form.LblAccelerator.setEnabled(true);

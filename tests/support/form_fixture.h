@@ -1,4 +1,5 @@
-// A main window on a scripted platform, initialised as at start-up.
+// A main window on a scripted platform, initialised as at start-up, its Save
+// button answered by the save as the program wires it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -6,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "config/config_save.h"
+#include "config/load_config.h"
 #include "settings/form1.h"
 #include "support/scripted_platform.h"
 
@@ -15,8 +18,12 @@ struct FormFixture : ::testing::Test {
     ScriptedPlatform sp;
     ProgramState state;
     TForm1 form{sp.platform, state};
+    ConfigSave save{form};
 
-    void SetUp() override { form.InitialiseSettingsWindow(); }
+    void SetUp() override {
+        InitialiseSettingsWindow(form);
+        form.SaveBtn.onClick = [this] { save.SaveBtnClick(); };
+    }
 
     // The (description, cvar line) a page's help panel shows.
     std::pair<std::string, std::string> help(std::uint8_t page) {

@@ -1,8 +1,8 @@
-// Saving the settings window to the current config file.
+#include "config/config_save.h"
+
 #include "config/config_file.h"
 #include "config/config_writer.h"
 #include "config/player_name.h"
-#include "settings/form1.h"
 
 namespace brisko {
 
@@ -55,43 +55,43 @@ void requireWritablePlayerName(TForm1& form) {
 
 }  // namespace
 
-void TForm1::SaveBtnClick() {
+void ConfigSave::SaveBtnClick() {
     // A refusal ends the whole operation, Save & Test included, without a further box.
-    requireSelectedLists(*this);
-    const std::string path = program().currentConfigPath;
+    requireSelectedLists(form_);
+    const std::string path = form_.program().currentConfigPath;
     const Lines oldLines = readTextFile(path);
 
     Lines lines;
-    ComposeUpToName(*this, oldLines, lines);
+    ComposeUpToName(form_, oldLines, lines);
     CheckPlayerName();
-    requireWritablePlayerName(*this);
-    ComposeFromName(*this, oldLines, lines);
+    requireWritablePlayerName(form_);
+    ComposeFromName(form_, oldLines, lines);
 
-    if (!SaveConfirmed) {
+    if (!form_.SaveConfirmed) {
         const Answer answer = showMessage(
-            platform().messages, MessageKind::Confirmation, Buttons::YesNo,
+            form_.platform().messages, MessageKind::Confirmation, Buttons::YesNo,
             "You are about to modify: '" + path + "'" + ". Are you sure you want to continue?");
         if (answer != Answer::Yes) {
-            showMessage(platform().messages, MessageKind::Information, Buttons::Ok,
+            showMessage(form_.platform().messages, MessageKind::Information, Buttons::Ok,
                         "File not modified.");
-            ConfigModified = false;
+            form_.ConfigModified = false;
             return;
         }
     }
-    SaveConfirmed = true;
-    ConfigModified = true;
+    form_.SaveConfirmed = true;
+    form_.ConfigModified = true;
     ReplaceConfigFile(path, configText(lines));
 }
 
-void TForm1::CheckPlayerName() {
-    if (!PlayerName.text().empty()) return;
-    const Answer answer = showMessage(platform().messages, MessageKind::Confirmation,
+void ConfigSave::CheckPlayerName() {
+    if (!form_.PlayerName.text().empty()) return;
+    const Answer answer = showMessage(form_.platform().messages, MessageKind::Confirmation,
                                       Buttons::YesNo, kEmptyNameQuestion);
     if (answer == Answer::Yes) {
-        PlayerName.setText("Player");
+        form_.PlayerName.setText("Player");
     } else {
-        Pages.bringToFront(ClientSettings);
-        PlayerName.setFocus();
+        form_.Pages.bringToFront(form_.ClientSettings);
+        form_.PlayerName.setFocus();
     }
 }
 
