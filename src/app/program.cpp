@@ -10,7 +10,7 @@ Program::Program(Platform& platform)
     : Form1(platform, state),
       BrowseCfg(Form1),
       SelectConfig(Form1, BrowseCfg),
-      MapSelect(platform, state),
+      MapSelect(platform, state, &SearchProgress),
       SearchProgress(platform),
       Save(Form1),
       SaveTest(Form1, [this] { showTestMapDialog(MapSelect, platform_); }),
@@ -18,11 +18,6 @@ Program::Program(Platform& platform)
     Form1.Timer1.onTimer = [this] { Timer1Timer(); };
     Form1.SaveBtn.onClick = [this] { Save.SaveBtnClick(); };
     Form1.SaveTestBtn.onClick = [this] { SaveTest.SaveTestBtnClick(); };
-    platform_.searchFollower = &SearchProgress;
-}
-
-Program::~Program() {
-    if (platform_.searchFollower == &SearchProgress) platform_.searchFollower = nullptr;
 }
 
 void Program::CreateWindows() {

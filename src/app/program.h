@@ -20,9 +20,8 @@ class Program {
   public:
     static constexpr const char* kTitle = "Brisko";
 
-    // The program's progress window follows the platform's long searches.
+    // The program's progress window follows its long searches.
     explicit Program(Platform& platform);
-    ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 

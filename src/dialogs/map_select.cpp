@@ -27,8 +27,11 @@ int toInteger(const std::string& text) {
 
 }  // namespace
 
-TMapSelect::TMapSelect(Platform& platform, const ProgramState& state)
-    : Window("MapSelect", "Select Test Map", 402, 115), platform_(platform), state_(state) {
+TMapSelect::TMapSelect(Platform& platform, const ProgramState& state, SearchFollower* follower)
+    : Window("MapSelect", "Select Test Map", 402, 115),
+      platform_(platform),
+      state_(state),
+      follower_(follower) {
     own({&Image1, &Label2, &Label1, &MapSelectCombo, &Cheats, &Button3, &Button1, &Button2, &Label3,
          &txtParameters});
     Image1.setImage("icon");
@@ -74,7 +77,8 @@ void TMapSelect::Button1Click() {
     const int index = MapSelectCombo.itemIndex();
     platform_.profile.write(kSection, "TestMap", std::to_string(index));
     platform_.profile.write(kSection, "Cheats", Cheats.checked() ? "1" : "0");
-    LaunchGame(platform_, state_.currentConfigPath, index, Cheats.checked(), txtParameters.text());
+    LaunchGame(platform_, state_.currentConfigPath, index, Cheats.checked(), txtParameters.text(),
+               follower_);
 }
 
 void TMapSelect::Button2Click() {

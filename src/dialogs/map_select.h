@@ -12,12 +12,15 @@
 
 namespace brisko {
 
+class SearchFollower;
+
 class TMapSelect : public Window {
   public:
     static constexpr int kExpandBy = 36;
 
-    // The game is started for the state's current config.
-    TMapSelect(Platform& platform, const ProgramState& state);
+    // The game is started for the state's current config; a search of the drives
+    // for it is followed by `follower` when given.
+    TMapSelect(Platform& platform, const ProgramState& state, SearchFollower* follower = nullptr);
 
     Picture Image1{"Image1"};
     Label Label2{"Label2"};
@@ -39,6 +42,7 @@ class TMapSelect : public Window {
   private:
     Platform& platform_;
     const ProgramState& state_;
+    SearchFollower* follower_;
 };
 
 // Centres the dialog on the desktop and shows it modally.

@@ -112,9 +112,8 @@ std::string GameParameters(const std::string& map, bool cheats, const std::strin
 }
 
 void LaunchGame(Platform& platform, const std::string& configPath, int testMap, bool cheats,
-                const std::string& extra) {
-    const std::optional<GameChoice> game =
-        ChooseGame(platform.drives, configPath, platform.searchFollower);
+                const std::string& extra, SearchFollower* follower) {
+    const std::optional<GameChoice> game = ChooseGame(platform.drives, configPath, follower);
     if (!game) throw AppError("List index out of bounds (0)");
 
     for (const std::string& folder : {game->homePath, game->mod})

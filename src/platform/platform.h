@@ -13,7 +13,6 @@
 namespace brisko {
 
 class WindowShower;
-class SearchFollower;
 
 // An error that no step handles: the operation ends at the failing step and the
 // message is shown in an error box titled "Brisko" with a full stop added.
@@ -145,9 +144,6 @@ struct Platform {
     Profile& profile;
     Application& app;
     WindowShower& windows;
-    // How the player follows a long search of the drives and stops it (the
-    // program's progress window); none: such a search runs to its end unseen.
-    SearchFollower* searchFollower = nullptr;
 };
 
 // Runs a user event: an AppError it raises is shown as the unhandled-error box; a
