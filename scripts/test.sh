@@ -10,6 +10,8 @@ jobs=$(nproc)
 
 # The sources as the repository's .clang-format lays them out.
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+# No folder of src/ includes a header of a layer above it.
+bash scripts/check-layers.sh
 
 # The package needs none of the test tools: package.sh, run where dpkg-query
 # knows no package installed, asks apt-get for the packaging set alone, and
