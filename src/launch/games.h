@@ -4,13 +4,13 @@
 // drives), and the engines of OpenArena and Urban Terror for their own configs.
 #pragma once
 
-#include <array>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "discovery/find_files.h"
+#include "launch/game.h"
 #include "platform/platform.h"
 
 namespace brisko {
@@ -32,9 +32,6 @@ inline constexpr const char* kNoGameFound =
 // or an engine on PATH, at a distribution's place or as the ioquake3 Flatpak.
 bool GameToTest(const Drives& drives, const GamesFound& onDriveC);
 
-// A game's maps for the test-map dialog's items "Q3Test1", "Q3Test2", "Q3Tourney".
-using TestMaps = std::array<const char*, 3>;
-
 // The game chosen for a config and what it is told.
 struct GameChoice {
     enum class Kind {
@@ -46,20 +43,16 @@ struct GameChoice {
     std::string path;
     std::string homePath;  // for fs_homepath, where the engine is to read the config; or none
     std::string mod;       // for fs_game, the config's mod folder; or none
-    TestMaps testMaps{};   // the maps of the config's game
+    const Game* game;      // the row of the config's game
 };
-
-// The Flatpak application of ioquake3, and Steam's.
-inline constexpr const char* kIoquake3Flatpak = "org.ioquake3.ioquake3";
-inline constexpr const char* kSteamFlatpak = "com.valvesoftware.Steam";
 
 // The flatpak program when the application is installed (for the user or the
 // system) and flatpak is on PATH; else nothing.
 std::optional<std::string> FlatpakFor(const Drives& drives, const std::string& application);
 
 // The game that tests the config at `configPath`. Nothing when no Quake III game
-// is found; raises "Cannot start <config>: its game was not found" when the config
-// belongs to OpenArena or Urban Terror and that game is not found. The drives are
+// is found; raises "Cannot start <config>: " and the game's own message when the
+// config belongs to another game (OpenArena, Urban Terror) and it is not found. The drives are
 // walked (once) only when the rules before do not decide, the walk followed by
 // `follower` when given (stopped, it counts what it had found). The rules are
 // those of the README's Save & Test section.

@@ -15,9 +15,6 @@ namespace brisko {
 
 namespace {
 
-// Quake III Arena's application on Steam.
-constexpr const char* kSteamApplication = "2200";
-
 // A Windows program: a .exe file that begins with the bytes "MZ".
 bool isWindowsProgram(const std::string& path) {
     if (path.size() < 4 || asciiLower(path.substr(path.size() - 4)) != ".exe") return false;
@@ -56,13 +53,13 @@ struct Start {
     std::vector<std::string> environment;
 };
 
-Start windowsStart(const Drives& drives, const std::string& game) {
+Start windowsStart(const Drives& drives, const std::string& game, const char* steamApplication) {
     const std::string folder = FolderOf(game);
-    if (isSteamGame(game)) {
+    if (steamApplication && isSteamGame(game)) {
         if (const std::string steam = firstOnPath("steam"); !steam.empty())
-            return {steam, {"-applaunch", kSteamApplication}, folder, {}};
+            return {steam, {"-applaunch", steamApplication}, folder, {}};
         if (auto flatpak = FlatpakFor(drives, kSteamFlatpak))
-            return {*flatpak, {"run", kSteamFlatpak, "-applaunch", kSteamApplication}, folder, {}};
+            return {*flatpak, {"run", kSteamFlatpak, "-applaunch", steamApplication}, folder, {}};
     }
     const std::string wine = firstOnPath("wine");
     if (wine.empty())
@@ -78,9 +75,10 @@ Start startOf(const Drives& drives, const GameChoice& game) {
     switch (game.kind) {
         case GameChoice::Kind::Flatpak:
             return {
-                game.path, {"run", kIoquake3Flatpak}, WithoutTrailingSlash(drives.root('C')), {}};
+                game.path, {"run", game.game->flatpak}, WithoutTrailingSlash(drives.root('C')), {}};
         case GameChoice::Kind::Windows:
-            if (isWindowsProgram(game.path)) return windowsStart(drives, game.path);
+            if (isWindowsProgram(game.path))
+                return windowsStart(drives, game.path, game.game->steamApplication);
             break;
         case GameChoice::Kind::Engine:
             break;
@@ -125,8 +123,9 @@ void LaunchGame(Platform& platform, const std::string& configPath, int testMap, 
     if (!game->homePath.empty())
         start.args.insert(start.args.end(), {"+set", "fs_homepath", game->homePath});
     if (!game->mod.empty()) start.args.insert(start.args.end(), {"+set", "fs_game", game->mod});
-    const bool mapChosen = testMap >= 0 && testMap < static_cast<int>(game->testMaps.size());
-    const std::string map = mapChosen ? game->testMaps[static_cast<std::size_t>(testMap)] : "";
+    const TestMaps& maps = game->game->testMaps;
+    const bool mapChosen = testMap >= 0 && testMap < static_cast<int>(maps.size());
+    const std::string map = mapChosen ? maps[static_cast<std::size_t>(testMap)] : "";
     for (std::string& arg : platform.processes.splitCommandLine(GameParameters(map, cheats, extra)))
         start.args.push_back(std::move(arg));
     if (!platform.processes.startDetached(start.program, start.args, start.folder,
