@@ -26,6 +26,7 @@ tests=(
     clang libclang-rt-14-dev llvm  # the save fuzzer: libFuzzer, the sanitizers, readable reports
     ioquake3-server ioquake3 libegl-mesa0 libgl1-mesa-dri  # the game engine, to check what the writer produces
     wine wine64 gcc-mingw-w64-x86-64-win32  # a real Windows program started through Wine
+    openarena               # a whole game on the same engine, for Save & Test against a real game
 )
 case "${1:-}" in
     --package)
