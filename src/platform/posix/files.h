@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace brisko::posix {
 
@@ -25,5 +26,8 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 // `mode`. A file without any write permission is read-only for everyone, the
 // superuser included (who passes access()).
 bool MayReplace(const std::string& path, mode_t mode);
+
+// Whether a regular file (or a link to one) begins with these bytes.
+bool FileBeginsWith(const std::string& path, std::string_view bytes);
 
 }  // namespace brisko::posix
