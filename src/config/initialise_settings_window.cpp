@@ -7,13 +7,15 @@ namespace brisko {
 
 void InitialiseSettingsWindow(TForm1& form) {
     // 1. Size: the pages' right edge plus 9; the client ends 4 below SaveTestBtn.
-    form.setBounds(form.left(), form.top(), TForm1::kPagesLeft + TForm1::kPageWidth + 9,
-              form.height() - form.clientHeight() + TForm1::kSaveTestBtnTop + TForm1::kButtonHeight + 4);
+    form.setBounds(
+        form.left(), form.top(), TForm1::kPagesLeft + TForm1::kPageWidth + 9,
+        form.height() - form.clientHeight() + TForm1::kSaveTestBtnTop + TForm1::kButtonHeight + 4);
 
     // 2. Pictures shared from the renderer page.
     form.RailPictures.setImage(form.PreviewPane.image());
-    for (Picture* strip : {&form.ImgCvarRen, &form.ImgDescriptClient, &form.ImgCvarClient, &form.ImgDescriptRail,
-                           &form.ImgCvarRail, &form.ImgDescriptNet, &form.ImgCvarNet})
+    for (Picture* strip :
+         {&form.ImgCvarRen, &form.ImgDescriptClient, &form.ImgCvarClient, &form.ImgDescriptRail,
+          &form.ImgCvarRail, &form.ImgDescriptNet, &form.ImgCvarNet})
         strip->setImage(form.ImgDescriptRen.image());
 
     // 3.

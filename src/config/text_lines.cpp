@@ -1,9 +1,5 @@
 #include "config/text_lines.h"
 
-#include <unistd.h>
-
-#include <cerrno>
-
 #include "platform/platform.h"
 #include "platform/posix/files.h"
 
@@ -23,28 +19,8 @@ Lines splitLines(std::string_view text) {
     return lines;
 }
 
-std::optional<std::string> readFileBytes(const std::string& path) {
-    const int fd = posix::OpenRegularFile(path);
-    if (fd < 0) return std::nullopt;
-    std::string text;
-    bool ok = true;
-    char buffer[65536];
-    while (ok) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ok = n == 0;
-            break;
-        }
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    if (!ok) return std::nullopt;
-    return text;
-}
-
 Lines readTextFile(const std::string& path) {
-    const auto text = readFileBytes(path);
+    const auto text = posix::ReadFileBytes(path);
     if (!text) throw AppError("Cannot open file " + path);
     return splitLines(*text);
 }

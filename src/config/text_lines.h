@@ -12,9 +12,6 @@ namespace brisko {
 using Lines = std::vector<std::string>;
 
 Lines splitLines(std::string_view text);
-// The whole content of a regular file (or a link to one); nothing when it cannot
-// be opened or read, or is anything else (a FIFO, a socket, a device), at once.
-std::optional<std::string> readFileBytes(const std::string& path);
 // Reads a whole file into lines; throws AppError "Cannot open file <path>".
 Lines readTextFile(const std::string& path);
 

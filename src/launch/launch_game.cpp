@@ -1,7 +1,5 @@
 #include "launch/launch_game.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <string_view>
 #include <vector>
@@ -17,13 +15,8 @@ namespace {
 
 // A Windows program: a .exe file that begins with the bytes "MZ".
 bool isWindowsProgram(const std::string& path) {
-    if (path.size() < 4 || asciiLower(path.substr(path.size() - 4)) != ".exe") return false;
-    const int fd = posix::OpenRegularFile(path);
-    if (fd < 0) return false;
-    char magic[2] = {};
-    const bool windows = ::read(fd, magic, 2) == 2 && magic[0] == 'M' && magic[1] == 'Z';
-    ::close(fd);
-    return windows;
+    return path.size() >= 4 && asciiLower(path.substr(path.size() - 4)) == ".exe" &&
+           posix::FileBeginsWith(path, "MZ");
 }
 
 // The Wine prefix that holds a program: the folder above its last "drive_c".

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "config/atomic_file.h"
+#include "platform/posix/atomic_file.h"
 #include "support/in_child.h"
 #include "writer_support.h"
 
@@ -196,12 +196,12 @@ TEST_F(SaveFiles, BackupNameTakenByWhatIsNoFileStopsTheSave) {
 TEST_F(SaveFiles, StagedFilesOfKilledSavesGoAtOnceAndNothingElse) {
     useConfig(kOld);
     writeBytes(backup(), kOld);
-    const auto like = ownershipOf(config);
+    const auto like = posix::ownershipOf(config);
     ASSERT_TRUE(like);
     // A save that dies with its file written: where the folder takes files without
     // a name, it leaves nothing at all.
     inChild([&] {
-        auto staged = StagedFile::write(folder.root(), "q3config.cfg", "partial", *like);
+        auto staged = posix::StagedFile::write(folder.root(), "q3config.cfg", "partial", *like);
         ::_exit(staged ? 0 : 1);
         return std::vector<std::string>();
     });

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 namespace brisko::posix {
 
 int OpenRegularFile(const std::string& path) {
@@ -25,6 +27,41 @@ int OpenRegularFile(const std::string& path) {
 bool IsRegularFile(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+    const int fd = OpenRegularFile(path);
+    if (fd < 0) return std::nullopt;
+    std::string text;
+    bool ok = true;
+    char buffer[65536];
+    while (ok) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    if (!ok) return std::nullopt;
+    return text;
+}
+
+bool MayReplace(const std::string& path, mode_t mode) {
+    return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && ::access(path.c_str(), W_OK) == 0;
+}
+
+bool FileBeginsWith(const std::string& path, std::string_view bytes) {
+    const int fd = OpenRegularFile(path);
+    if (fd < 0) return false;
+    std::string start(bytes.size(), '\0');
+    const bool begins =
+        ::read(fd, start.data(), start.size()) == static_cast<ssize_t>(bytes.size()) &&
+        start == bytes;
+    ::close(fd);
+    return begins;
 }
 
 }  // namespace brisko::posix

@@ -1,7 +1,11 @@
 // Opening the files that the program finds or is given, without ever waiting.
 #pragma once
 
+#include <sys/types.h>
+
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace brisko::posix {
 
@@ -13,5 +17,17 @@ int OpenRegularFile(const std::string& path);
 
 // Whether the name is a regular file or a link to one.
 bool IsRegularFile(const std::string& path);
+
+// The whole content of a regular file (or a link to one); nothing when it cannot
+// be opened or read, or is anything else (a FIFO, a socket, a device), at once.
+std::optional<std::string> ReadFileBytes(const std::string& path);
+
+// Whether the user may replace the file at `path`, whose permission bits are
+// `mode`. A file without any write permission is read-only for everyone, the
+// superuser included (who passes access()).
+bool MayReplace(const std::string& path, mode_t mode);
+
+// Whether a regular file (or a link to one) begins with these bytes.
+bool FileBeginsWith(const std::string& path, std::string_view bytes);
 
 }  // namespace brisko::posix

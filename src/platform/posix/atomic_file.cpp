@@ -1,4 +1,4 @@
-#include "config/atomic_file.h"
+#include "platform/posix/atomic_file.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -16,7 +16,7 @@
 
 #include "platform/posix/paths.h"
 
-namespace brisko {
+namespace brisko::posix {
 
 namespace {
 
@@ -214,4 +214,4 @@ void syncFolder(const std::string& folder) {
     ::close(fd);
 }
 
-}  // namespace brisko
+}  // namespace brisko::posix

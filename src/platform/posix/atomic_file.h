@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-namespace brisko {
+namespace brisko::posix {
 
 // What a new file takes over from the file it stands in for.
 struct FileOwnership {
@@ -62,4 +62,4 @@ std::optional<FileOwnership> ownershipOf(const std::string& path);
 // Flushes a folder's entries to disk, so that a rename in it lasts.
 void syncFolder(const std::string& folder);
 
-}  // namespace brisko
+}  // namespace brisko::posix
