@@ -89,6 +89,9 @@ class Drives {
     // The folder that stands for the system's root, where programs are installed,
     // with its trailing '/'; empty when there is none to look in.
     virtual std::string systemRoot() const { return "/"; }
+    // The mount points of network and FUSE file systems, whose folders may wait on a
+    // server that has gone away (absolute, without a trailing '/').
+    virtual std::vector<std::string> remoteMounts() const { return {}; }
 };
 
 class Processors {

@@ -86,6 +86,16 @@ TEST_F(PosixDrivesTest, TheMaskReadsTheMountTableAfresh) {
     EXPECT_EQ(drives.root('E'), "/mnt/games/");
 }
 
+TEST_F(PosixDrivesTest, TheRemoteMountsComeFromTheTableReadForTheLetters) {
+    writeTable("server:/export /net nfs rw 0 0\n");
+    PosixDrives drives("/home/player", table);
+    EXPECT_EQ(drives.remoteMounts(), Paths{"/net"});
+    writeTable("server:/export /net nfs rw 0 0\nu@h:/ /home/player/h fuse.sshfs rw 0 0\n");
+    EXPECT_EQ(drives.remoteMounts(), Paths{"/net"});
+    drives.logicalDriveMask();
+    EXPECT_EQ(drives.remoteMounts(), (Paths{"/net", "/home/player/h"}));
+}
+
 TEST_F(PosixDrivesTest, AnUnreadableTableLeavesDriveCAlone) {
     PosixDrives drives("/home/player", tree.path("missing"));
     EXPECT_EQ(drives.logicalDriveMask(), 0b100u);

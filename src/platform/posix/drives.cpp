@@ -113,6 +113,7 @@ void PosixDrives::readTable() const {
     const std::string table((std::istreambuf_iterator<char>(file)),
                             std::istreambuf_iterator<char>());
     disks_ = DiskMountPoints(table, home_.empty() ? home_ : canonical(home_));
+    remoteMounts_ = RemoteMountPoints(table);
     read_ = true;
 }
 
@@ -129,6 +130,11 @@ std::string PosixDrives::root(char letter) const {
     if (letter < 'D' || letter > 'Z') return {};
     const auto index = static_cast<std::size_t>(letter - 'D');
     return index < disks_.size() ? disks_[index] + '/' : std::string();
+}
+
+std::vector<std::string> PosixDrives::remoteMounts() const {
+    if (!read_) readTable();
+    return remoteMounts_;
 }
 
 }  // namespace brisko::posix

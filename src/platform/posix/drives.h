@@ -31,6 +31,8 @@ class PosixDrives : public Drives {
     // Reads the mount table afresh; the letters it finds stay for root().
     std::uint32_t logicalDriveMask() const override;
     std::string root(char letter) const override;
+    // Those of the mount table last read (read now when it was not).
+    std::vector<std::string> remoteMounts() const override;
 
   private:
     void readTable() const;
@@ -38,6 +40,7 @@ class PosixDrives : public Drives {
     std::string home_;
     std::string mountTableFile_;
     mutable std::vector<std::string> disks_;
+    mutable std::vector<std::string> remoteMounts_;
     mutable bool read_ = false;
 };
 
