@@ -27,8 +27,8 @@
 #include <string>
 #include <vector>
 
-#include "discovery/find_files.h"
-#include "discovery/search_directory.h"
+#include "discovery/folder_search.h"
+#include "launch/game_search.h"
 
 extern char** environ;
 
@@ -125,10 +125,9 @@ long findCount(const std::string& root) {
 }
 
 std::size_t walkOne(const std::string& root, unsigned threads) {
-    std::vector<std::string> configs;
-    const brisko::SearchTarget target{"q3config.cfg", &configs};
-    brisko::SearchDirectoryFor(root, {&target, 1}, true, {.threads = threads});
-    return configs.size();
+    brisko::FolderSearch search({brisko::SearchRoot::walk(root, {{{"q3config.cfg"}}})},
+                                {.threads = threads});
+    return search.results()[0][0].size();
 }
 
 // The tree as drive C:, the only drive.

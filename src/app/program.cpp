@@ -1,7 +1,7 @@
 #include "app/program.h"
 
 #include "config/load_config.h"
-#include "discovery/find_files.h"
+#include "launch/game_search.h"
 #include "launch/games.h"
 
 namespace brisko {

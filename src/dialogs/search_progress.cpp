@@ -2,25 +2,25 @@
 
 #include <algorithm>
 
-#include "platform/posix/paths.h"
-
 namespace brisko {
 
 namespace {
 
-// Longer paths keep their beginning and end, with an ellipsis between.
+// Longer paths keep their beginning and end, with an ellipsis between; so do the
+// places searched (a path and a few words).
 constexpr std::size_t kPathShown = 56;
+constexpr std::size_t kPlaceShown = kPathShown + 12;
 constexpr const char* kEllipsis = "\u2026";
 
 bool continuationByte(char byte) {
     return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
 
-// The path cut in its middle to about kPathShown bytes, never inside a character.
-std::string shortened(const std::string& path) {
-    if (path.size() <= kPathShown) return path;
-    std::size_t head = kPathShown / 3;
-    std::size_t tail = path.size() - (kPathShown - head - 1);
+// The path cut in its middle to about `shown` bytes, never inside a character.
+std::string shortened(const std::string& path, std::size_t shown = kPathShown) {
+    if (path.size() <= shown) return path;
+    std::size_t head = shown / 3;
+    std::size_t tail = path.size() - (shown - head - 1);
     while (head > 0 && continuationByte(path[head])) --head;
     while (tail < path.size() && continuationByte(path[tail])) ++tail;
     return path.substr(0, head) + kEllipsis + path.substr(tail);
@@ -47,9 +47,10 @@ TSearchProgress::TSearchProgress(Platform& platform)
     Timer1.onTimer = [this] { Timer1Timer(); };
 }
 
-void TSearchProgress::follow(DriveSearch& search) {
-    if (search.walk().finished()) return;
+void TSearchProgress::follow(FolderSearch& search, const SearchSubject& subject) {
+    if (search.finished()) return;
     search_ = &search;
+    subject_ = &subject;
     const Clock::time_point now = clock();
     started_ = countFrom_.value_or(now);
     countFrom_.reset();
@@ -59,13 +60,14 @@ void TSearchProgress::follow(DriveSearch& search) {
     const ModalResult result = platform_.windows.runModal(*this, Timer1);
     Timer1.setEnabled(false);
     search_ = nullptr;
+    subject_ = nullptr;
     // Stop Searching, or the window closed.
-    if (result != ModalResult::Ok) search.walk().stop();
+    if (result != ModalResult::Ok) search.stop();
 }
 
 void TSearchProgress::Timer1Timer() {
     if (!search_) return;
-    if (search_->walk().finished()) {
+    if (search_->finished()) {
         setModalResult(ModalResult::Ok);
         return;
     }
@@ -84,15 +86,14 @@ void TSearchProgress::StopBtnClick() {
 
 void TSearchProgress::refresh(Clock::time_point now) {
     refreshed_ = now;
-    const FolderSearch::Progress progress = search_->walk().progress(now);
-    const std::size_t root = std::min(progress.root, search_->drives() - 1);
-    const bool configs = search_->sought() == Sought::ConfigFiles;
-    LblSearching.setCaption(std::string("Searching drive ") + search_->letter(root) + ": (" +
-                            shortened(WithoutTrailingSlash(search_->folder(root))) + ") for " +
-                            (configs ? "config files" : "the game") + kEllipsis);
+    const FolderSearch::Progress progress = search_->progress(now);
+    const std::vector<std::string>& places = subject_->places;
+    const std::string place =
+        places.empty() ? std::string() : places[std::min(progress.root, places.size() - 1)];
+    LblSearching.setCaption("Searching " + shortened(place, kPlaceShown) + " for " +
+                            subject_->sought + kEllipsis);
     LblFolders.setCaption("Folders searched: " + grouped(progress.folders));
-    LblFound.setCaption((configs ? "Config files found: " : "Games found: ") +
-                        grouped(progress.found));
+    LblFound.setCaption(subject_->foundLabel + ": " + grouped(progress.found));
     LblWaiting.setCaption(progress.waitingFor.empty()
                               ? std::string()
                               : "Waiting for " + shortened(progress.waitingFor) + " " + kEllipsis);

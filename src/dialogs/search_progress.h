@@ -1,9 +1,8 @@
-// The window that follows a search of the drives. It appears when the search has
-// not ended after half a second, says which drive is searched and how far the
-// search has come, names a folder the search has waited on for a while, and
-// closes by itself when the search ends. "Stop Searching" (Enter and Esc press
-// it; closing the window does the same) ends the search at once with what it has
-// found so far.
+// The window that follows a search. It appears when the search has not ended
+// after half a second, says where it searches and how far the search has come, names a folder the
+// search has waited on for a while, and closes by itself when the search ends. "Stop Searching"
+// (Enter and Esc press it; closing the window does the same) ends the search at once with what it
+// has found so far.
 #pragma once
 
 #include <chrono>
@@ -11,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "discovery/drive_search.h"
+#include "discovery/search_follower.h"
 #include "platform/controls.h"
 #include "platform/platform.h"
 #include "platform/window.h"
@@ -39,7 +38,7 @@ class TSearchProgress : public Window, public SearchFollower {
     std::function<Clock::time_point()> clock = [] { return Clock::now(); };
 
     // Runs the window modally until the search ends or the player stops it.
-    void follow(DriveSearch& search) override;
+    void follow(FolderSearch& search, const SearchSubject& subject) override;
     // The next search followed counts its half second from `since` rather than
     // from its own start (for the start-up search, the program's launch: the
     // player has waited since then).
@@ -51,7 +50,8 @@ class TSearchProgress : public Window, public SearchFollower {
     void refresh(Clock::time_point now);
 
     Platform& platform_;
-    DriveSearch* search_ = nullptr;
+    FolderSearch* search_ = nullptr;
+    const SearchSubject* subject_ = nullptr;
     std::optional<Clock::time_point> countFrom_;
     Clock::time_point started_{};
     Clock::time_point refreshed_{};

@@ -36,14 +36,14 @@ NameMask::NameMask(std::string_view mask)
       extension_(ExtensionOf(name_)),
       plain_(name_.find_first_of("*?") == std::string::npos) {}
 
-bool NameMask::matches(std::string_view name) const {
-    if (plain_) {
-        // Equal names have equal extensions: the extension test holds as well.
-        if (name.size() != name_.size()) return false;
-        for (std::size_t i = 0; i < name.size(); ++i)
-            if (lower(name[i]) != name_[i]) return false;
-        return true;
-    }
+bool NameMask::sameLowered(std::string_view name) const {
+    // Equal names have equal extensions: the extension test holds as well.
+    for (std::size_t i = 0; i < name.size(); ++i)
+        if (lower(name[i]) != name_[i]) return false;
+    return true;
+}
+
+bool NameMask::matchesPattern(std::string_view name) const {
     const std::string lowered = asciiLower(name);
     return MatchMask(name_, lowered) && MatchMask(extension_, ExtensionOf(lowered));
 }

@@ -24,9 +24,15 @@ std::string_view ExtensionOf(std::string_view name);
 class NameMask {
   public:
     explicit NameMask(std::string_view mask);
-    bool matches(std::string_view name) const;
+    // A name of another length is told apart here: a walk asks for every entry.
+    bool matches(std::string_view name) const {
+        return plain_ ? name.size() == name_.size() && sameLowered(name) : matchesPattern(name);
+    }
 
   private:
+    bool sameLowered(std::string_view name) const;
+    bool matchesPattern(std::string_view name) const;
+
     std::string name_;
     std::string extension_;
     bool plain_;

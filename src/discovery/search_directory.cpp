@@ -6,19 +6,11 @@ namespace brisko {
 
 void SearchDirectory(std::string dir, const std::string& mask, bool recursive,
                      std::vector<std::string>& list) {
-    const SearchTarget target{mask, &list};
-    SearchDirectoryFor(std::move(dir), {&target, 1}, recursive);
-}
-
-void SearchDirectoryFor(std::string dir, std::span<const SearchTarget> targets, bool recursive,
-                        WalkOptions options) {
-    const SearchRoot root{std::move(dir), targets};
-    SearchDirectoriesFor({&root, 1}, recursive, options);
-}
-
-void SearchDirectoriesFor(std::span<const SearchRoot> roots, bool recursive, WalkOptions options) {
-    FolderSearch search(roots, recursive, options);
-    search.deliver();
+    std::vector<Target> targets{{{mask}}};
+    FolderSearch search({recursive ? SearchRoot::walk(std::move(dir), std::move(targets))
+                                   : SearchRoot::listing(std::move(dir), std::move(targets))});
+    auto found = search.results();
+    list.insert(list.end(), found[0][0].begin(), found[0][0].end());
 }
 
 }  // namespace brisko

@@ -18,18 +18,14 @@
 // The walk has no depth limit and keeps at most 64 folders open at once. It runs
 // on several threads (more than a machine has processors, so that folders not
 // in the cache are read from the disk several at a time); the lists come out
-// exactly as the walk by one thread gives them. Inside each folder searched, the
-// mount points of network and FUSE file systems are walked after everything
-// else, and what they hold is listed where they were met.
+// exactly as the walk by one thread gives them. FolderSearch runs such walks,
+// with several names and roots at once.
 #pragma once
 
-#include <span>
 #include <string>
 #include <vector>
 
 namespace brisko {
-
-class FolderSource;
 
 // Appends to `list` the path of every entry below `dir` whose name matches `mask`
 // (see NameMask), formed as the directory's path plus the name as listed. With
@@ -38,38 +34,5 @@ class FolderSource;
 // is added.
 void SearchDirectory(std::string dir, const std::string& mask, bool recursive,
                      std::vector<std::string>& list);
-
-// One mask and the list its matches go to.
-struct SearchTarget {
-    std::string mask;
-    std::vector<std::string>* list;
-    bool counted = false;  // its matches count as found in the progress of the search
-};
-
-struct WalkOptions {
-    // Take an entry's type from the listing where the file system gives it; off,
-    // every entry's type is read with a stat of its own.
-    bool useListedTypes = true;
-    // The threads that walk: 0 for the program's own choice.
-    unsigned threads = 0;
-    // The calls that read folders: none for the system's.
-    FolderSource* source = nullptr;
-};
-
-// The same search for several masks in one walk: every list ends up exactly as
-// SearchDirectory with its mask alone would leave it.
-void SearchDirectoryFor(std::string dir, std::span<const SearchTarget> targets, bool recursive,
-                        WalkOptions options = {});
-
-// A folder to search and the masks searched below it.
-struct SearchRoot {
-    std::string dir;
-    std::span<const SearchTarget> targets;
-};
-
-// One search of several folders in turn, as SearchDirectoryFor on each; a folder
-// reached again, in the same root or another, is walked only where met first.
-void SearchDirectoriesFor(std::span<const SearchRoot> roots, bool recursive,
-                          WalkOptions options = {});
 
 }  // namespace brisko

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "discovery/find_files.h"
 #include "launch/game.h"
+#include "launch/game_search.h"
 #include "platform/platform.h"
 
 namespace brisko {

@@ -4,9 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "discovery/find_files.h"
-
 namespace brisko {
+
+// The games a search found, each list in the order of the search.
+struct GamesFound {
+    std::vector<std::string> windowsGames;   // every Windows program of a game
+    std::vector<std::string> nativeEngines;  // every entry named like an engine of any of the games
+};
 
 struct ProgramState {
     // Full paths of the config files found at start-up, in discovery order.

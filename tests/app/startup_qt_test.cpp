@@ -19,7 +19,7 @@
 
 #include "app/program.h"
 #include "app/qt_windows.h"
-#include "discovery/find_files.h"
+#include "launch/game_search.h"
 #include "support/scoped_env.h"
 #include "support/scripted_platform.h"
 #include "support/slow_folders.h"

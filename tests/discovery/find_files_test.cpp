@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "discovery/search_directory.h"
+#include "launch/game_search.h"
 #include "support/scripted_platform.h"
 #include "support/temp_tree.h"
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "discovery/folder_search.h"
 #include "support/temp_tree.h"
 
 namespace brisko {
@@ -157,22 +158,27 @@ void mixedTree(const TempTree& tree, const TempTree& outside) {
     for (int i = 0; i < 10; ++i) tree.file("many/d" + std::to_string(i) + "/q3config.cfg");
 }
 
-TEST(SearchDirectoryFor, OneWalkForSeveralMasksGivesEachListAsItsOwnWalk) {
+// The lists of one walk (or listing) of `dir` for each target.
+std::vector<Paths> searchFor(const std::string& dir, std::vector<Target> targets,
+                             SearchOptions options = {}, bool walk = true) {
+    std::vector<SearchRoot> roots;
+    roots.push_back(walk ? SearchRoot::walk(dir, std::move(targets))
+                         : SearchRoot::listing(dir, std::move(targets)));
+    return FolderSearch(std::move(roots), std::move(options)).results()[0];
+}
+
+TEST(FolderSearch, OneWalkForSeveralMasksGivesEachListAsItsOwnWalk) {
     TempTree outside;
     outside.file("q3config.cfg");
     outside.file("quake3.exe");
     TempTree tree;
     mixedTree(tree, outside);
 
-    Paths configs{"before"}, games;
-    const SearchTarget targets[] = {{kConfig, &configs}, {"quake3.exe", &games}};
-    SearchDirectoryFor(tree.dir(), targets, true);
-
-    Paths expectedConfigs{"before"};
-    SearchDirectory(tree.dir(), kConfig, true, expectedConfigs);
-    EXPECT_EQ(configs, expectedConfigs);
+    const std::vector<Paths> lists = searchFor(tree.dir(), {{{kConfig}}, {{"quake3.exe"}}});
+    Paths configs = lists[0], games = lists[1];
+    EXPECT_EQ(configs, search(tree.dir()));
     EXPECT_EQ(games, search(tree.dir(), "quake3.exe"));
-    EXPECT_EQ(configs.size(), 1u + 13u);
+    EXPECT_EQ(configs.size(), 13u);
     std::sort(games.begin(), games.end());
     EXPECT_EQ(games,
               (Paths{tree.path("Games/Quake III Arena/quake3.exe"), tree.path("ro/quake3.exe")}));
@@ -180,20 +186,45 @@ TEST(SearchDirectoryFor, OneWalkForSeveralMasksGivesEachListAsItsOwnWalk) {
 
 // Where the file system does not give entry types in the listing, each entry is
 // looked at on its own; the result must be the same.
-TEST(SearchDirectoryFor, EntryTypesFromStatGiveTheSameResult) {
+TEST(FolderSearch, EntryTypesFromStatGiveTheSameResult) {
     TempTree outside;
     outside.file("q3config.cfg");
     TempTree tree;
     mixedTree(tree, outside);
     for (const char* mask : {kConfig, "quake3.exe"}) {
-        Paths listed, stated;
-        const SearchTarget listedTarget[] = {{mask, &listed}};
-        const SearchTarget statedTarget[] = {{mask, &stated}};
-        SearchDirectoryFor(tree.dir(), listedTarget, true);
-        SearchDirectoryFor(tree.dir(), statedTarget, true, WalkOptions{.useListedTypes = false});
-        EXPECT_EQ(stated, listed) << mask;
+        const Paths listed = searchFor(tree.dir(), {{{mask}}})[0];
+        EXPECT_EQ(searchFor(tree.dir(), {{{mask}}}, {.useListedTypes = false})[0], listed) << mask;
         EXPECT_FALSE(listed.empty()) << mask;
     }
+}
+
+// Executables and folders, links followed, in a walk, a listing and paths looked up.
+TEST(FolderSearch, KeepsExecutablesAndFoldersTheirLinksFollowed) {
+    TempTree tree;
+    const std::string engine = tree.file("game/ioquake3"), plain = tree.file("other/ioquake3");
+    ::chmod(engine.c_str(), 0755);
+    const std::string linked = tree.link(engine, "linked/ioquake3");
+    const std::string base = tree.folder("game/BaseQ3"), toBase = tree.link(base, "linked/baseq3");
+    tree.folder("game/ioquake3.d/ioquake3");
+    tree.file("other/baseq3");
+    tree.folder("game/sub/baseq3");
+    const auto sorted = [](Paths paths) {
+        std::sort(paths.begin(), paths.end());
+        return paths;
+    };
+    const std::vector<Paths> walked =
+        searchFor(tree.dir(), {{{"ioquake3"}, Check::Executable}, {{"baseq3"}, Check::Folder}});
+    EXPECT_EQ(sorted(walked[0]), sorted({engine, linked}));
+    EXPECT_EQ(sorted(walked[1]), sorted({base, tree.path("game/sub/baseq3"), toBase}));
+    EXPECT_EQ(searchFor(tree.path("game"), {{{"baseq3"}, Check::Folder}}, {}, false)[0],
+              Paths{base});
+    const Paths paths{plain, engine, tree.path("missing"), base, linked};
+    const std::vector<SearchRoot> lookups{SearchRoot::lookup(paths, Check::Executable),
+                                          SearchRoot::lookup(paths, Check::Folder),
+                                          SearchRoot::lookup(paths, Check::Listed)};
+    EXPECT_EQ(FolderSearch(lookups).results(),
+              (std::vector<std::vector<Paths>>{
+                  {{engine, linked}}, {{base}}, {{plain, engine, base, linked}}}));
 }
 
 }  // namespace

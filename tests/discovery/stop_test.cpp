@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "discovery/folder_search.h"
+#include "platform/posix/drives.h"
 #include "support/in_child.h"
 #include "support/slow_folders.h"
 #include "support/temp_tree.h"
@@ -25,11 +26,13 @@ using test::TempTree;
 using Paths = std::vector<std::string>;
 using Clock = FolderSearch::Clock;
 
-Paths search(const std::string& dir, unsigned threads) {
-    Paths found;
-    const SearchTarget target{"q3config.cfg", &found};
-    SearchDirectoryFor(dir, {&target, 1}, true, {.threads = threads});
-    return found;
+SearchRoot configsIn(const std::string& dir) {
+    return SearchRoot::walk(dir, {{{"q3config.cfg"}, Check::Listed, true}});
+}
+
+Paths search(const std::string& dir, unsigned threads, std::vector<std::string> remote = {}) {
+    return FolderSearch({configsIn(dir)}, {.threads = threads, .remoteMounts = std::move(remote)})
+        .results()[0][0];
 }
 
 // Whether `part` holds paths of `whole` in the same order.
@@ -54,10 +57,7 @@ TEST(StoppedSearch, GivesWhatWasFoundInTheOrderOfTheWholeSearchAtOnce) {
                                     : tree.path("slow");
     for (unsigned threads : {1u, 4u}) {
         test::SlowFolders slow;
-        Paths found;
-        const SearchTarget target{"q3config.cfg", &found, true};
-        const SearchRoot root{tree.dir(), {&target, 1}};
-        FolderSearch walk({&root, 1}, true, {.threads = threads, .source = &slow}, {});
+        FolderSearch walk({configsIn(tree.dir())}, {.threads = threads, .source = &slow});
         ASSERT_TRUE(slow.awaitWaiting());
         if (threads == 1) {  // named once the same call has lasted long enough
             const Clock::time_point now = Clock::now();
@@ -66,7 +66,7 @@ TEST(StoppedSearch, GivesWhatWasFoundInTheOrderOfTheWholeSearchAtOnce) {
         }
         walk.stop();
         EXPECT_TRUE(slow.waiting()) << "the stop waited for the listing";
-        walk.deliver();
+        const Paths found = walk.results()[0][0];
         EXPECT_EQ(found.size(), walk.progress(Clock::now()).found) << threads;
         EXPECT_TRUE(inOrderOf(found, whole)) << threads;
         EXPECT_TRUE(std::none_of(found.begin(), found.end(), [](auto& path) {
@@ -79,6 +79,31 @@ TEST(StoppedSearch, GivesWhatWasFoundInTheOrderOfTheWholeSearchAtOnce) {
         slow.release();
         EXPECT_TRUE(slow.awaitAllClosed());
     }
+}
+
+// Where a stopped search was left waiting, later searches given it neither walk
+// nor look up anything, until the call there answers.
+TEST(StoppedSearch, LaterSearchesPassOverWhereItWasLeftWaiting) {
+    TempTree tree;
+    const std::string config = tree.file("a/q3config.cfg");
+    tree.file("slow/q3config.cfg");
+    UnansweredMounts unanswered;
+    test::SlowFolders slow, stuckToo;
+    {
+        FolderSearch first({configsIn(tree.dir())}, {.source = &slow, .unanswered = &unanswered});
+        ASSERT_TRUE(slow.awaitWaiting());
+    }  // stopped
+    EXPECT_TRUE(unanswered.holds(tree.path("slow/q3config.cfg")));
+    EXPECT_FALSE(unanswered.holds(config));
+    const std::vector<SearchRoot> roots{
+        configsIn(tree.dir()),
+        SearchRoot::lookup({tree.path("slow/q3config.cfg"), config}, Check::Listed)};
+    FolderSearch later(roots, {.source = &stuckToo, .unanswered = &unanswered});
+    EXPECT_EQ(later.results(), (std::vector<std::vector<Paths>>{{{config}}, {{config}}}));
+    slow.release();
+    for (int i = 0; i < 1000 && unanswered.holds(tree.path("slow")); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_FALSE(unanswered.holds(tree.path("slow")));
 }
 
 // Mounts the stuck FUSE file system at `point`, in a mount namespace of this
@@ -125,22 +150,24 @@ TEST(StoppedSearch, AMountThatDoesNotAnswerIsWalkedLastAndLeftBehind) {
         const pid_t fuse = mountStuck(home.path("nas"), elsewhere.path("release"), reason);
         if (fuse < 0) return Paths{"skip: " + reason};
         Paths lines;
+        const Paths remote = posix::PosixDrives(home.root(), "/proc/self/mounts").remoteMounts();
+        UnansweredMounts unanswered;
         {  // One thread: the mount must come last for the rest to be found.
-            const SearchTarget target{"q3config.cfg", &lines, true};
-            const SearchRoot root{home.dir(), {&target, 1}};
-            FolderSearch walk({&root, 1}, true, {.threads = 1});
+            FolderSearch walk({configsIn(home.dir())},
+                              {.threads = 1, .remoteMounts = remote, .unanswered = &unanswered});
             FolderSearch::Progress progress;
             for (int i = 0; i < 1000 && progress.waitingFor.empty(); ++i) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
                 progress = walk.progress(Clock::now());
             }
             walk.stop();
-            walk.deliver();
+            lines = walk.results()[0][0];
             lines.push_back("waiting for " + progress.waitingFor);
+            if (!unanswered.holds(home.path("nas/sub"))) lines.push_back("not held");
         }
         std::ofstream(elsewhere.path("release")).put('\n');
         for (unsigned threads : {1u, 4u}) {
-            const Paths all = search(home.dir(), threads);
+            const Paths all = search(home.dir(), threads, remote);
             lines.insert(lines.end(), all.begin(), all.end());
         }
         ::umount2(home.path("nas").c_str(), MNT_DETACH);

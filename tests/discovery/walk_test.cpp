@@ -16,7 +16,7 @@
 #include <sstream>
 
 #include "discovery/find_files.h"
-#include "discovery/search_directory.h"
+#include "discovery/folder_search.h"
 #include "support/in_child.h"
 #include "support/scripted_platform.h"
 #include "support/temp_tree.h"
@@ -28,11 +28,16 @@ using test::inChild;
 using test::TempTree;
 using Paths = std::vector<std::string>;
 
+// The lists of a walk of `dir` for each mask.
+std::vector<Paths> walkFor(const std::string& dir, unsigned threads,
+                           const std::vector<std::string>& masks) {
+    std::vector<Target> targets;
+    for (const std::string& mask : masks) targets.push_back({{mask}});
+    return FolderSearch({SearchRoot::walk(dir, targets)}, {.threads = threads}).results()[0];
+}
+
 Paths walk(const std::string& dir, unsigned threads, const std::string& mask = "q3config.cfg") {
-    Paths found;
-    const SearchTarget target{mask, &found};
-    SearchDirectoryFor(dir, {&target, 1}, true, WalkOptions{.threads = threads});
-    return found;
+    return walkFor(dir, threads, {mask})[0];
 }
 
 // A chain of `levels` folders "d" below `root`, with a q3config.cfg at the depths
@@ -199,16 +204,11 @@ TEST(Walk, MoreThreadsGiveTheListsOfOne) {
         if (i % 5 == 0) tree.file(folder + "quake3.exe");
     }
     for (const std::string& dir : {tree.dir(), std::string("/usr/"), std::string("/etc/")}) {
-        Paths one[2];
-        const SearchTarget targets[] = {{"*.*", &one[0]}, {"quake3.exe", &one[1]}};
-        SearchDirectoryFor(dir, targets, true, WalkOptions{.threads = 1});
+        const std::vector<Paths> one = walkFor(dir, 1, {"*.*", "quake3.exe"});
         ASSERT_FALSE(one[0].empty()) << dir;
-        for (unsigned threads : {2u, 3u, 16u}) {
-            Paths many[2];
-            const SearchTarget more[] = {{"*.*", &many[0]}, {"quake3.exe", &many[1]}};
-            SearchDirectoryFor(dir, more, true, WalkOptions{.threads = threads});
-            EXPECT_TRUE(many[0] == one[0] && many[1] == one[1]) << dir << " with " << threads;
-        }
+        for (unsigned threads : {2u, 3u, 16u})
+            EXPECT_TRUE(walkFor(dir, threads, {"*.*", "quake3.exe"}) == one)
+                << dir << " with " << threads;
     }
 }
 

@@ -9,14 +9,14 @@
 #include <set>
 #include <string_view>
 
-#include "discovery/folder_source.h"
+#include "platform/posix/folder_source.h"
 
 namespace brisko::test {
 
-class SlowFolders : public FolderSource {
+class SlowFolders : public posix::PosixFolderSource {
   public:
     int openAt(int dir, const char* path, int flags) override {
-        const int fd = FolderSource::openAt(dir, path, flags);
+        const int fd = PosixFolderSource::openAt(dir, path, flags);
         const std::string_view name(path);
         const std::lock_guard lock(mutex_);
         if (fd < 0) return fd;
@@ -34,14 +34,14 @@ class SlowFolders : public FolderSource {
                 --waiting_;
             }
         }
-        return FolderSource::list(fd, buffer, size);
+        return PosixFolderSource::list(fd, buffer, size);
     }
     int close(int fd) override {
         {
             const std::lock_guard lock(mutex_);
             slow_.erase(fd);  // before the number can be given again
         }
-        const int result = FolderSource::close(fd);
+        const int result = PosixFolderSource::close(fd);
         const std::lock_guard lock(mutex_);
         --open_;
         changed_.notify_all();
