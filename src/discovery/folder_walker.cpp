@@ -70,10 +70,6 @@ void FolderWalker::run() {
         if (stack_.empty()) search_.queue.drained(RootOf(*task), stack_);
     }
     for (const Kept& kept : kept_) call(thread_.callPath, [&] { return source_.close(kept.fd); });
-    // Stopped in a call that has answered after all: its mount point answers.
-    const std::lock_guard lock(thread_.mutex);
-    if (!thread_.leftIn.empty()) search_.unanswered->remove(thread_.leftIn);
-    thread_.leftIn.clear();
 }
 
 void FolderWalker::visit(const FolderVisit& task) {

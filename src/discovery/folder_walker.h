@@ -59,6 +59,7 @@ class FolderWalker {
         const auto result = call();
         const int error = errno;
         thread_.callEnded();
+        if (search_.queue.stopped()) search_.answered(thread_);
         errno = error;
         return result;
     }

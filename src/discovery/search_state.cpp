@@ -77,6 +77,12 @@ void SearchState::fail(std::exception_ptr error) {
     if (!failure) failure = error;
 }
 
+void SearchState::answered(Thread& thread) {
+    const std::lock_guard lock(thread.mutex);
+    if (!thread.leftIn.empty()) unanswered->remove(thread.leftIn);
+    thread.leftIn.clear();
+}
+
 bool SearchState::stop() {
     {
         const std::lock_guard lock(mutex);

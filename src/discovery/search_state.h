@@ -77,8 +77,10 @@ struct SearchState {
     void publish(std::vector<Match>& found);
     void fail(std::exception_ptr error);
     // Ends the search unless it has finished; whether it did. The mount points of
-    // the calls still under way are added to the unanswered ones.
+    // the calls still under way are added to the unanswered ones,
     bool stop();
+    // and taken back by each thread once its call has answered after all.
+    void answered(Thread& thread);
 
     std::vector<Root> roots;
     std::deque<WalkPlace> rootPlaces;

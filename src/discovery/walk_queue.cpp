@@ -59,23 +59,19 @@ void WalkQueue::putOff(WalkTask task) {
 }
 
 void WalkQueue::give(std::deque<WalkTask>& stack) {
-    {
-        const std::lock_guard lock(mutex_);
-        pending_[RootOf(stack.front())] += (stack.size() + 1) / 2;
-        for (std::size_t given = (stack.size() + 1) / 2; given > 0; --given) {
-            ready_.push_back(std::move(stack.front()));
-            stack.pop_front();
-        }
-        publish();
+    const std::lock_guard lock(mutex_);
+    pending_[RootOf(stack.front())] += (stack.size() + 1) / 2;
+    for (std::size_t given = (stack.size() + 1) / 2; given > 0; --given) {
+        ready_.push_back(std::move(stack.front()));
+        stack.pop_front();
     }
+    publish();
     wake_.notify_all();
 }
 
 void WalkQueue::stop() {
-    {
-        const std::lock_guard lock(mutex_);
-        stopped_.store(true, std::memory_order_relaxed);
-    }
+    const std::lock_guard lock(mutex_);
+    stopped_.store(true, std::memory_order_relaxed);
     wake_.notify_all();
 }
 
