@@ -143,10 +143,10 @@ class TreeDrive : public brisko::Drives {
 
 // The program's start-up search: config files and games, in one walk.
 std::size_t walkStartup(const std::string& root, unsigned threads) {
-    std::vector<std::string> configs;
-    brisko::GamesFound games;
-    brisko::FindStartupFiles(TreeDrive(root), configs, games, {.threads = threads});
-    return configs.size() + games.windowsGames.size() + games.nativeEngines.size();
+    const brisko::StartupFiles found =
+        brisko::FindStartupFiles(TreeDrive(root), {.threads = threads});
+    const brisko::GamesFound& games = found.gamesOnDriveC;
+    return found.configFiles.size() + games.windowsGames.size() + games.nativeEngines.size();
 }
 
 // Keeps the median real time of every benchmark while printing as usual.

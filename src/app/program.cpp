@@ -41,12 +41,13 @@ void Program::Form1Create() {
         platform_.app.requestTermination();
         return;
     }
-    // The config files on every drive and the games on drive C:, in one walk of C:,
-    // followed in the progress window when it takes long. Timer1 starts after it:
-    // the window's events must not run phase two meanwhile.
-    FindStartupFiles(platform_.drives, state.configFiles, state.gamesOnDriveC, {}, &SearchProgress);
+    // The config files on every drive, the games on drive C: and what is installed,
+    // in one search, followed in the progress window when it takes long. Timer1
+    // starts after it: the window's events must not run phase two meanwhile.
+    StartupFiles found = FindStartupFiles(platform_.drives, {}, &SearchProgress);
+    state.configFiles = std::move(found.configFiles);
     Form1.Timer1.setEnabled(true);
-    const bool game = GameToTest(platform_.drives, state.gamesOnDriveC);
+    const bool game = FoundAGameToTest(found.gamesOnDriveC, found.installed);
     Form1.SaveTestBtn.setEnabled(game);
     Form1.SaveTestBtn.setHint(game ? "" : kNoGameFound);
     InitialiseSettingsWindow(Form1);

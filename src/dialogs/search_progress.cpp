@@ -87,11 +87,11 @@ void TSearchProgress::StopBtnClick() {
 void TSearchProgress::refresh(Clock::time_point now) {
     refreshed_ = now;
     const FolderSearch::Progress progress = search_->progress(now);
-    const std::vector<std::string>& places = subject_->places;
-    const std::string place =
-        places.empty() ? std::string() : places[std::min(progress.root, places.size() - 1)];
-    LblSearching.setCaption("Searching " + shortened(place, kPlaceShown) + " for " +
-                            subject_->sought + kEllipsis);
+    const std::vector<SearchPlace>& places = subject_->places;
+    const SearchPlace place =
+        places.empty() ? SearchPlace{} : places[std::min(progress.root, places.size() - 1)];
+    LblSearching.setCaption("Searching " + shortened(place.where, kPlaceShown) + " for " +
+                            place.sought + kEllipsis);
     LblFolders.setCaption("Folders searched: " + grouped(progress.folders));
     LblFound.setCaption(subject_->foundLabel + ": " + grouped(progress.found));
     LblWaiting.setCaption(progress.waitingFor.empty()

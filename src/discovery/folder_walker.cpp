@@ -151,7 +151,7 @@ void FolderWalker::look(int dir, const char* at, std::string_view name, unsigned
 bool FolderWalker::keeps(Check check, int dir, const char* at, unsigned char type,
                          const std::string& path) {
     if (type == DT_DIR && check != Check::Listed) return check == Check::Folder;
-    if (type == DT_REG && check == Check::Folder) return false;
+    if (type == DT_REG && check != Check::Executable) return check != Check::Folder;
     if (check != Check::Listed) return holds(check, dir, at, path);
     if (type != DT_DIR) return true;
     // Not entered, a read-only folder counts like a file.
@@ -164,6 +164,7 @@ bool FolderWalker::holds(Check check, int dir, const char* at, const std::string
     struct stat st;
     if (call(path, [&] { return source_.statusAt(dir, at, st, 0); }) != 0) return false;
     if (check == Check::Folder) return S_ISDIR(st.st_mode);
+    if (check == Check::File) return S_ISREG(st.st_mode);
     return check == Check::Listed ||
            (S_ISREG(st.st_mode) &&
             call(path, [&] { return source_.accessAt(dir, at, X_OK); }) == 0);

@@ -8,12 +8,16 @@
 
 namespace brisko {
 
-// What the player is told a followed search looks for, in the player's words
-// (given by the caller).
+// Where a root of a followed search looks and for what, in the player's words.
+struct SearchPlace {
+    std::string where;   // "drive C: (/home/ann)", "PATH"
+    std::string sought;  // "config files", "the game"
+};
+
+// What the player is told a followed search looks for (given by the caller).
 struct SearchSubject {
-    std::string sought;               // "config files", "the game"
     std::string foundLabel;           // "Config files found", "Games found"
-    std::vector<std::string> places;  // per root, where it looks: "drive C: (/home/ann)"
+    std::vector<SearchPlace> places;  // per root
 };
 
 class SearchFollower {

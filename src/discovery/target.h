@@ -13,6 +13,8 @@ enum class Check : std::uint8_t {
     // A walk's own rule (a regular file, a symbolic link, a read-only folder); for
     // a path looked up: that the path exists.
     Listed,
+    // A regular file (a link followed).
+    File,
     // A regular file (a link followed) that the user may execute.
     Executable,
     // A folder (a link followed); a walk keeps the folders it meets, entered or not.

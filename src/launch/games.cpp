@@ -1,47 +1,17 @@
 #include "launch/games.h"
 
-#include <dirent.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdlib>
-#include <string_view>
+#include <vector>
 
 #include "platform/ascii.h"
-#include "platform/posix/environment.h"
-#include "platform/posix/files.h"
 #include "platform/posix/paths.h"
 
 namespace brisko {
 
 namespace {
 
-bool isFolder(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-// The entry of `folder` whose name is `name` in any case, with `test` holding for it.
-std::optional<std::string> entryNamed(const std::string& folder, std::string_view name,
-                                      bool (*test)(const std::string&)) {
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return std::nullopt;
-    std::optional<std::string> found;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string path = JoinPath(folder, entry->d_name);
-        if (asciiLower(entry->d_name) == asciiLower(name) && test(path)) {
-            found = path;
-            break;
-        }
-    }
-    ::closedir(dir);
-    return found;
-}
-
-// Drive C:, the home folder, without its trailing '/'.
-std::string homeOf(const Drives& drives) {
-    return WithoutTrailingSlash(drives.root('C'));
+bool contains(const std::vector<std::string>& folders, const std::string& folder) {
+    return std::find(folders.begin(), folders.end(), folder) != folders.end();
 }
 
 // The folders of `entries` of the table, below the home folder.
@@ -59,20 +29,6 @@ std::vector<std::string> homesOf(const Game& game, const std::string& home) {
     return homes;
 }
 
-bool contains(const std::vector<std::string>& folders, const std::string& folder) {
-    return std::find(folders.begin(), folders.end(), folder) != folders.end();
-}
-
-// Where a config lies: its folder, the folder above, and what they tell of its game.
-struct ConfigPlace {
-    const Game* game;
-    std::string folder;  // the config's folder (a mod's, or the game's own)
-    std::string parent;  // the folder above it: a game, a native home, or anything
-    bool nativeHome;     // the parent is where the game's native engines keep configs
-    bool flatpakHome;    // the parent is one of the Flatpak's folders
-    bool gameFolder;     // the config's folder is a mod folder of a game
-};
-
 // The game of a config: the first whose base folder is the config's folder (any
 // case), else the first whose homes hold the config's folder, else Quake III.
 const Game& gameOf(const std::string& folder, const std::string& parent, const std::string& home) {
@@ -84,155 +40,170 @@ const Game& gameOf(const std::string& folder, const std::string& parent, const s
     return Quake3();
 }
 
-bool holdsWindowsGame(const std::string& folder) {
-    for (const Game& game : Games())
-        if (game.windowsProgram &&
-            entryNamed(folder, game.windowsProgram, posix::IsRegularFile).has_value())
-            return true;
-    return false;
-}
+// Where a config lies, and what the folder above it holds.
+struct ConfigPlace {
+    const Game* game;
+    std::string folder;        // the config's folder (a mod's, or the game's own)
+    std::string parent;        // the folder above it: a game, a native home, or anything
+    bool nativeHome;           // the parent is where the game's native engines keep configs
+    bool flatpakHome;          // the parent is one of the Flatpak's folders
+    bool windowsGame = false;  // the parent holds a game's Windows program (any case)
+    std::optional<std::string> windowsProgram;  // the config's game's one among them
+    bool baseFolder = false;                    // the parent holds the game's base folder
+    std::optional<std::string> engine;          // the game's first engine in the parent, beside it
+    bool gameFolder() const { return nativeHome || windowsGame || baseFolder; }
+};
 
 ConfigPlace placeOf(const Drives& drives, const std::string& configPath) {
-    ConfigPlace place{&Quake3(), {}, {}, false, false, false};
+    ConfigPlace place{&Quake3(), {}, {}, false, false, false, {}, false, {}};
     if (configPath.empty()) return place;
     place.folder = FolderOf(configPath);
     place.parent = FolderOf(place.folder);
-    const std::string home = homeOf(drives);
+    const std::string home = WithoutTrailingSlash(drives.root('C'));
     place.game = &gameOf(place.folder, place.parent, home);
     place.nativeHome = contains(homesOf(*place.game, home), place.parent);
     place.flatpakHome = contains(foldersOf(place.game->flatpakHomes, home), place.parent);
-    place.gameFolder = place.nativeHome || holdsWindowsGame(place.parent) ||
-                       entryNamed(place.parent, place.game->baseFolder, isFolder).has_value();
     return place;
 }
 
-// An engine found on the drives counts only inside a game: its own folder holds
-// the game's folder of its own files (baseq3, any case).
-bool inGameFolder(const Game& game, const std::string& engine) {
-    return entryNamed(FolderOf(engine), game.baseFolder, isFolder).has_value();
-}
-
-bool isEngineOf(const Game& game, const std::string& path) {
-    const std::string name = asciiLower(NameOf(path));
-    return std::any_of(game.engines.begin(), game.engines.end(),
-                       [&](const char* engine) { return asciiLower(engine) == name; });
-}
-
-// The game's first engine in the game folder `folder`, by the order of its names.
-std::optional<std::string> engineIn(const Game& game, const std::string& folder) {
-    if (!entryNamed(folder, game.baseFolder, isFolder)) return std::nullopt;
-    for (const char* engine : game.engines)
-        if (const std::string path = JoinPath(folder, engine); IsExecutableFile(path)) return path;
-    return std::nullopt;
-}
-
-// An engine of the game on PATH, then at the places distributions put it.
-std::optional<std::string> installedEngine(const Drives& drives, const Game& game) {
-    const std::vector<std::string> onPath = FindOnPath(game.engines);
-    if (!onPath.empty()) return onPath.front();
-    const std::string system = drives.systemRoot();
-    if (system.empty()) return std::nullopt;
-    for (const char* place : game.fixedPlaces)
-        if (IsExecutableFile(system + place)) return system + place;
-    return std::nullopt;
-}
-
-std::optional<std::string> engineOnDrives(const Game& game, const GamesFound& onDrives) {
-    for (const std::string& path : onDrives.nativeEngines)
-        if (isEngineOf(game, path) && IsExecutableFile(path) && inGameFolder(game, path))
-            return path;
-    return std::nullopt;
-}
-
-std::optional<GameChoice> flatpakOf(const Drives& drives, const Game& game) {
-    if (!game.flatpak) return std::nullopt;
-    if (auto flatpak = FlatpakFor(drives, game.flatpak))
-        return GameChoice{GameChoice::Kind::Flatpak, *flatpak, {}, {}, &game};
-    return std::nullopt;
-}
-
-// The game's first engine the player has: installed, the Flatpak, then on the
-// drives (walked now, unless already walked into `walked`).
-std::optional<GameChoice> anyEngine(const Drives& drives, const Game& game,
-                                    std::optional<GamesFound>& walked, SearchFollower* follower) {
-    if (auto engine = installedEngine(drives, game))
-        return GameChoice{GameChoice::Kind::Engine, *engine, {}, {}, &game};
-    if (auto flatpak = flatpakOf(drives, game)) return flatpak;
-    if (!walked) FindGamesOnDrives(drives, walked.emplace(), follower);
-    if (auto engine = engineOnDrives(game, *walked))
-        return GameChoice{GameChoice::Kind::Engine, *engine, {}, {}, &game};
-    return std::nullopt;
-}
-
-// The game by the rules, before it is told where the config is.
-std::optional<GameChoice> gameFor(const Drives& drives, const ConfigPlace& place,
-                                  SearchFollower* follower) {
+// Looks up what the folder above the config holds and what is installed, in one
+// search; false when the player stopped it.
+bool lookUp(const Drives& drives, ConfigPlace& place, InstalledGames& installed,
+            SearchFollower* follower) {
     const Game& game = *place.game;
-    if (game.windowsProgram)
-        if (auto own = entryNamed(place.parent, game.windowsProgram, posix::IsRegularFile))
-            return GameChoice{GameChoice::Kind::Windows, *own, {}, {}, &game};
-    // A game unpacked in one folder, its engine beside the config's folder.
-    if (auto own = engineIn(game, place.parent))
-        return GameChoice{GameChoice::Kind::Engine, *own, place.parent, {}, &game};
+    Target windows{{}, Check::File}, base{{game.baseFolder}, Check::Folder};
+    for (const Game& any : Games())
+        if (any.windowsProgram) windows.masks.push_back(any.windowsProgram);
+    std::vector<std::string> engines;
+    if (!place.parent.empty())
+        for (const char* engine : game.engines) engines.push_back(JoinPath(place.parent, engine));
+    std::vector<SearchRoot> roots{SearchRoot::listing(place.parent, {windows, base}),
+                                  SearchRoot::lookup(std::move(engines), Check::Executable)};
+    for (SearchRoot& root : InstalledGames::roots(drives)) roots.push_back(std::move(root));
+    SearchSubject subject{"Games found", {{place.parent, "the game"}, {place.parent, "the game"}}};
+    for (SearchPlace& where : InstalledGames::places("the game"))
+        subject.places.push_back(std::move(where));
 
-    if (place.flatpakHome)
-        if (auto flatpak = flatpakOf(drives, game)) return flatpak;
-    std::optional<GamesFound> walked;
-    // A game without a Windows program is only ever one of its engines.
-    if (place.nativeHome || !game.windowsProgram) return anyEngine(drives, game, walked, follower);
-
-    FindGamesOnDrives(drives, walked.emplace(), follower);
-    if (!walked->windowsGames.empty())
-        return GameChoice{GameChoice::Kind::Windows, walked->windowsGames.front(), {}, {}, &game};
-    return anyEngine(drives, game, walked, follower);
+    SearchOutcome outcome = RunSearch(drives, std::move(roots), subject, follower);
+    if (outcome.stopped) return false;
+    auto& found = outcome.found;
+    place.windowsGame = !found[0][0].empty();
+    // Only a Windows program of the config's game is its own.
+    for (const std::string& program : found[0][0])
+        if (!place.windowsProgram && game.windowsProgram &&
+            asciiLower(NameOf(program)) == asciiLower(game.windowsProgram))
+            place.windowsProgram = program;
+    place.baseFolder = !found[0][1].empty();
+    if (place.baseFolder && !found[1][0].empty()) place.engine = found[1][0].front();
+    installed = InstalledGames(std::span(found).subspan(2));
+    return true;
 }
+
+// An engine found on the drives counts only inside a game: its own folder holds
+// the game's base folder (any case).
+std::optional<std::string> engineOnDrives(const Game& game, const GamesFound& onDrives) {
+    const auto inGame = [&](const std::string& engine) {
+        return std::any_of(onDrives.baseFolders.begin(), onDrives.baseFolders.end(),
+                           [&](const std::string& folder) {
+                               return FolderOf(folder) == FolderOf(engine) &&
+                                      asciiLower(NameOf(folder)) == game.baseFolder;
+                           });
+    };
+    for (const std::string& path : onDrives.nativeEngines) {
+        const std::string name = asciiLower(NameOf(path));
+        const bool ofGame =
+            std::any_of(game.engines.begin(), game.engines.end(),
+                        [&](const char* engine) { return asciiLower(engine) == name; });
+        if (ofGame && inGame(path)) return path;
+    }
+    return std::nullopt;
+}
+
+// Chooses among what was found; the drives are walked when a rule needs them.
+class Rules {
+  public:
+    Rules(const Drives& drives, const ConfigPlace& place, const InstalledGames& installed,
+          SearchFollower* follower)
+        : drives_(drives),
+          place_(place),
+          game_(*place.game),
+          installed_(installed),
+          follower_(follower) {}
+
+    std::optional<GameChoice> choose() {
+        if (place_.windowsProgram) return choice(GameChoice::Kind::Windows, *place_.windowsProgram);
+        // A game unpacked in one folder, its engine beside the config's folder.
+        if (place_.engine) {
+            auto own = choice(GameChoice::Kind::Engine, *place_.engine);
+            own->homePath = place_.parent;
+            return own;
+        }
+        if (place_.flatpakHome)
+            if (auto flatpak = flatpakChoice()) return flatpak;
+        // A game without a Windows program is only ever one of its engines.
+        if (place_.nativeHome || !game_.windowsProgram) return anyEngine();
+        if (!walked().windowsGames.empty())
+            return choice(GameChoice::Kind::Windows, walked().windowsGames.front());
+        return anyEngine();
+    }
+
+  private:
+    std::optional<GameChoice> choice(GameChoice::Kind kind, const std::string& path) const {
+        return GameChoice{kind, path, {}, {}, &game_, installed_};
+    }
+    std::optional<GameChoice> flatpakChoice() const {
+        if (!game_.flatpak) return std::nullopt;
+        if (auto flatpak = installed_.flatpak(game_.flatpak))
+            return choice(GameChoice::Kind::Flatpak, *flatpak);
+        return std::nullopt;
+    }
+    // The game's first engine the player has: installed, the Flatpak, then on the drives.
+    std::optional<GameChoice> anyEngine() {
+        if (auto engine = installed_.engine(game_))
+            return choice(GameChoice::Kind::Engine, *engine);
+        if (auto flatpak = flatpakChoice()) return flatpak;
+        if (auto engine = engineOnDrives(game_, walked()))
+            return choice(GameChoice::Kind::Engine, *engine);
+        return std::nullopt;
+    }
+    // The drives, walked once.
+    const GamesFound& walked() {
+        if (!walked_) walked_ = FindGamesOnDrives(drives_, follower_);
+        return *walked_;
+    }
+
+    const Drives& drives_;
+    const ConfigPlace& place_;
+    const Game& game_;
+    const InstalledGames& installed_;
+    SearchFollower* follower_;
+    std::optional<GamesFound> walked_;
+};
 
 }  // namespace
 
-bool IsExecutableFile(const std::string& path) {
-    return posix::IsRegularFile(path) && ::access(path.c_str(), X_OK) == 0;
-}
-
-std::vector<std::string> FindOnPath(std::span<const char* const> names) {
-    std::vector<std::string> found;
-    for (const std::string& folder : posix::PathFolders())
-        for (const char* name : names)
-            if (IsExecutableFile(folder + name)) found.push_back(folder + name);
-    return found;
-}
-
-std::optional<std::string> FlatpakFor(const Drives& drives, const std::string& application) {
-    const char* const flatpak[] = {"flatpak"};
-    const std::vector<std::string> program = FindOnPath(flatpak);
-    if (program.empty()) return std::nullopt;
-    const std::string system = drives.systemRoot();
-    const bool installed =
-        (!system.empty() && isFolder(system + "var/lib/flatpak/app/" + application)) ||
-        isFolder(homeOf(drives) + "/.local/share/flatpak/app/" + application);
-    if (!installed) return std::nullopt;
-    return program.front();
-}
-
-bool GameToTest(const Drives& drives, const GamesFound& onDriveC) {
+bool FoundAGameToTest(const GamesFound& onDriveC, const InstalledGames& installed) {
     if (!onDriveC.windowsGames.empty()) return true;
-    for (const Game& game : Games())
-        if (engineOnDrives(game, onDriveC) || installedEngine(drives, game) ||
-            flatpakOf(drives, game))
-            return true;
-    return false;
+    return std::any_of(Games().begin(), Games().end(), [&](const Game& game) {
+        return engineOnDrives(game, onDriveC) || installed.engine(game) ||
+               (game.flatpak && installed.flatpak(game.flatpak));
+    });
 }
 
 std::optional<GameChoice> ChooseGame(const Drives& drives, const std::string& configPath,
                                      SearchFollower* follower) {
-    const ConfigPlace place = placeOf(drives, configPath);
-    std::optional<GameChoice> game = gameFor(drives, place, follower);
+    ConfigPlace place = placeOf(drives, configPath);
+    InstalledGames installed;
+    std::optional<GameChoice> game;
+    if (lookUp(drives, place, installed, follower))
+        game = Rules(drives, place, installed, follower).choose();
     if (!game) {
         if (!place.game->notFound) return std::nullopt;
         throw AppError("Cannot start " + configPath + ": " + place.game->notFound);
     }
     // A native engine reads the config of its home path's mod folder.
     if (game->kind == GameChoice::Kind::Engine && place.nativeHome) game->homePath = place.parent;
-    if (!game->homePath.empty() || place.gameFolder)
+    if (!game->homePath.empty() || place.gameFolder())
         if (asciiLower(NameOf(place.folder)) != place.game->baseFolder)
             game->mod = NameOf(place.folder);
     return game;

@@ -31,12 +31,6 @@ bool isSteamGame(const std::string& game) {
     return asciiLower(game).find("/steamapps/common/") != std::string::npos;
 }
 
-std::string firstOnPath(const char* name) {
-    const char* const names[] = {name};
-    const std::vector<std::string> found = FindOnPath(names);
-    return found.empty() ? std::string() : found.front();
-}
-
 // How the chosen game is started: the program, the words before the game's own,
 // the working folder and the variables added.
 struct Start {
@@ -46,19 +40,21 @@ struct Start {
     std::vector<std::string> environment;
 };
 
-Start windowsStart(const Drives& drives, const std::string& game, const char* steamApplication) {
+Start windowsStart(const GameChoice& choice) {
+    const std::string& game = choice.path;
     const std::string folder = FolderOf(game);
+    const char* steamApplication = choice.game->steamApplication;
     if (steamApplication && isSteamGame(game)) {
-        if (const std::string steam = firstOnPath("steam"); !steam.empty())
-            return {steam, {"-applaunch", steamApplication}, folder, {}};
-        if (auto flatpak = FlatpakFor(drives, kSteamFlatpak))
+        if (auto steam = choice.installed.onPath("steam"))
+            return {*steam, {"-applaunch", steamApplication}, folder, {}};
+        if (auto flatpak = choice.installed.flatpak(kSteamFlatpak))
             return {*flatpak, {"run", kSteamFlatpak, "-applaunch", steamApplication}, folder, {}};
     }
-    const std::string wine = firstOnPath("wine");
-    if (wine.empty())
+    const auto wine = choice.installed.onPath("wine");
+    if (!wine)
         throw AppError("Cannot start " + game +
                        ": Windows programs need Wine, which was not found");
-    Start start{wine, {game}, folder, {}};
+    Start start{*wine, {game}, folder, {}};
     if (const std::string prefix = winePrefixOf(game); !prefix.empty())
         start.environment.push_back("WINEPREFIX=" + prefix);
     return start;
@@ -70,8 +66,7 @@ Start startOf(const Drives& drives, const GameChoice& game) {
             return {
                 game.path, {"run", game.game->flatpak}, WithoutTrailingSlash(drives.root('C')), {}};
         case GameChoice::Kind::Windows:
-            if (isWindowsProgram(game.path))
-                return windowsStart(drives, game.path, game.game->steamApplication);
+            if (isWindowsProgram(game.path)) return windowsStart(game);
             break;
         case GameChoice::Kind::Engine:
             break;

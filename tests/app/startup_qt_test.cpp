@@ -342,15 +342,12 @@ TEST_F(StartupQtTest, TheProgressWindowComesAfterHalfASecondAndStopsTheSearch) {
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
     TSearchProgress::Clock::time_point now{};
-    std::vector<std::string> configs;
-    GamesFound games;
 
     {  // The listing answers after 300 ms: no window. (Half a second is 250 ticks.)
         model.clock = [&] { return now += 2ms; };
         test::SlowFolders slow;
         steps.add([&, started = now] { return now - started >= 300ms; }, [&] { slow.release(); });
-        FindStartupFiles(drives, configs, games, {.source = &slow}, &model);
-        EXPECT_EQ(configs.size(), 2u);
+        EXPECT_EQ(FindStartupFiles(drives, {.source = &slow}, &model).configFiles.size(), 2u);
         EXPECT_EQ(count.shown, 0);
     }
 
@@ -376,7 +373,8 @@ TEST_F(StartupQtTest, TheProgressWindowComesAfterHalfASecondAndStopsTheSearch) {
                       stop();
                   });
         count.shown = 0;
-        FindStartupFiles(drives, configs, games, {.threads = 1, .source = &slow}, &model);
+        const auto configs =
+            FindStartupFiles(drives, {.threads = 1, .source = &slow}, &model).configFiles;
         EXPECT_TRUE(steps.done());
         EXPECT_TRUE(slow.waiting()) << "the stop waited for the listing";
         EXPECT_EQ(configs, found);

@@ -151,9 +151,9 @@ TEST(FindStartupFiles, GivesWhatTheTwoSearchesGive) {
     d.folders['D']->file("quake3.exe");
     d.folders['E']->file("x/y/q3config.cfg");
 
-    Paths configs{"stale"};
-    GamesFound games{{"stale"}, {"stale"}};
-    FindStartupFiles(d.drives, configs, games);
+    const StartupFiles found = FindStartupFiles(d.drives);
+    const Paths& configs = found.configFiles;
+    const GamesFound& games = found.gamesOnDriveC;
     Paths expectedConfigs, expectedGames;
     FindConfigFiles(d.drives, expectedConfigs);
     SearchDirectory(d.drives.root('C'), "quake3.exe", true, expectedGames);

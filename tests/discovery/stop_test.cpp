@@ -2,8 +2,6 @@
 // answer (a listing the test holds, a FUSE mount whose listing never comes), with
 // what was found so far in the order of the whole search.
 #include <gtest/gtest.h>
-#include <sched.h>
-#include <spawn.h>
 #include <sys/mount.h>
 
 #include <algorithm>
@@ -15,9 +13,8 @@
 #include "platform/posix/drives.h"
 #include "support/in_child.h"
 #include "support/slow_folders.h"
+#include "support/stuck_mount.h"
 #include "support/temp_tree.h"
-
-extern char** environ;
 
 namespace brisko {
 namespace {
@@ -106,35 +103,6 @@ TEST(StoppedSearch, LaterSearchesPassOverWhereItWasLeftWaiting) {
     EXPECT_FALSE(unanswered.holds(tree.path("slow")));
 }
 
-// Mounts the stuck FUSE file system at `point`, in a mount namespace of this
-// process; its process, or -1 with the reason.
-pid_t mountStuck(const std::string& point, const std::string& release, std::string& reason) {
-    if (::unshare(CLONE_NEWNS) != 0 ||
-        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
-        reason = "cannot make a mount namespace (needs root)";
-        return -1;
-    }
-    std::string python = "/usr/bin/python3";
-    std::string script = BRISKO_SOURCE_DIR "/tests/support/stuck_fuse.py";
-    std::string at = point, file = release;
-    char* argv[] = {python.data(), script.data(), at.data(), file.data(), nullptr};
-    pid_t pid = -1;
-    if (::posix_spawn(&pid, argv[0], nullptr, nullptr, argv, environ) != 0) {
-        reason = "no " + python;
-        return -1;
-    }
-    for (int i = 0; i < 200; ++i) {
-        std::ifstream mounts("/proc/self/mounts");
-        for (std::string line; std::getline(mounts, line);)
-            if (line.find(" " + point + " ") != std::string::npos) return pid;
-        int status = 0;
-        if (::waitpid(pid, &status, WNOHANG) == pid) break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    reason = "the FUSE mount was refused (needs fuse3, python3-fusepy and root)";
-    return -1;
-}
-
 TEST(StoppedSearch, AMountThatDoesNotAnswerIsWalkedLastAndLeftBehind) {
     TempTree home, elsewhere;
     std::map<std::string, std::string> configs = {
@@ -147,7 +115,7 @@ TEST(StoppedSearch, AMountThatDoesNotAnswerIsWalkedLastAndLeftBehind) {
     configs["nas"] = "nas/q3config.cfg";
     const Paths lines = test::inChild([&] {
         std::string reason;
-        const pid_t fuse = mountStuck(home.path("nas"), elsewhere.path("release"), reason);
+        const pid_t fuse = test::mountStuck(home.path("nas"), elsewhere.path("release"), reason);
         if (fuse < 0) return Paths{"skip: " + reason};
         Paths lines;
         const Paths remote = posix::PosixDrives(home.root(), "/proc/self/mounts").remoteMounts();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <QStandardPaths>
 #include <chrono>
 #include <thread>
 
@@ -235,15 +236,15 @@ int main(int n, char** a) {
 // A tiny Windows program through real Wine, where it and a MinGW compiler are installed.
 TEST_F(LaunchTest, ARealWindowsProgramThroughRealWineInItsPrefix) {
     test::ScopedEnv path{"PATH", tree.path.old.value_or("").c_str()};
-    const char *const gcc[] = {"x86_64-w64-mingw32-gcc"}, *const wine[] = {"wine"};
-    const std::vector<std::string> compiler = FindOnPath(gcc);
-    if (compiler.empty() || FindOnPath(wine).empty()) GTEST_SKIP() << "no wine or MinGW on PATH";
+    const QString compiler = QStandardPaths::findExecutable("x86_64-w64-mingw32-gcc");
+    if (compiler.isEmpty() || QStandardPaths::findExecutable("wine").isEmpty())
+        GTEST_SKIP() << "no wine or MinGW on PATH";
     test::ScopedEnv quiet{"WINEDEBUG", "-all"}, noDownloads{"WINEDLLOVERRIDES", "mscoree,mshtml="};
     const std::string game = tree.c.file(".wine/drive_c/Q3/quake3.exe");
-    ASSERT_EQ(QProcess::execute(compiler[0].c_str(),
-                                {QString::fromStdString("-DRECORD=\"Z:" + tree.record + "\""), "-o",
-                                 game.c_str(), tree.d.file("r.c", kRecorder).c_str()}),
-              0);
+    ASSERT_EQ(
+        QProcess::execute(compiler, {QString::fromStdString("-DRECORD=\"Z:" + tree.record + "\""),
+                                     "-o", game.c_str(), tree.d.file("r.c", kRecorder).c_str()}),
+        0);
 
     EXPECT_EQ(launch(true, "C:.wine/drive_c/Q3/my mod/q3config.cfg", "", 180),
               "+set|fs_game|my mod|+map|q3dm7|@C:\\Q3");
