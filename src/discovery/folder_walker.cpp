@@ -106,10 +106,12 @@ void FolderWalker::visit(const FolderVisit& task) {
 
 void FolderWalker::visit(const PathLookup& task) {
     const SearchRoot& root = search_.roots[task.root].searched;
-    const std::string& path = root.paths()[task.index];
     const Target& target = root.targets().front();
-    if (holds(target.check, AT_FDCWD, path.c_str(), path))
-        found_.push_back({&search_.rootPlaces[task.root], task.index, 0, target.counted, path});
+    for (std::uint32_t index = task.index; index < task.end && !search_.queue.stopped(); ++index) {
+        const std::string& path = root.paths()[index];
+        if (holds(target.check, AT_FDCWD, path.c_str(), path))
+            found_.push_back({&search_.rootPlaces[task.root], index, 0, target.counted, path});
+    }
 }
 
 void FolderWalker::look(int dir, const char* at, std::string_view name, unsigned char type,

@@ -28,10 +28,13 @@ std::vector<WalkTask> firstTasks(const std::vector<SearchState::Root>& roots,
     for (std::uint32_t root = 0; root < roots.size(); ++root) {
         const WalkPlace& place = places.emplace_back(nullptr, root);
         const std::vector<std::string>& paths = roots[root].searched.paths();
-        for (std::uint32_t i = 0; i < paths.size(); ++i) {
+        for (std::uint32_t i = 0, next = 1; i < paths.size(); i = next++) {
+            const bool lookup = roots[root].searched.kind() == SearchRoot::Kind::Lookup;
+            if (lookup)
+                while (next < paths.size() && FolderOf(paths[next]) == FolderOf(paths[i])) ++next;
             if (unanswered && unanswered->holds(paths[i])) continue;
-            if (roots[root].searched.kind() == SearchRoot::Kind::Lookup)
-                tasks.emplace_back(PathLookup{root, i});
+            if (lookup)
+                tasks.emplace_back(PathLookup{root, i, next});
             else
                 tasks.emplace_back(FolderVisit{root, paths[i], &place});
         }

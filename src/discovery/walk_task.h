@@ -17,10 +17,12 @@ struct FolderVisit {
     const WalkPlace* place;
 };
 
-// A path of a lookup root.
+// Paths of a lookup root that lie in one folder, so that a folder that does not
+// answer holds one thread only.
 struct PathLookup {
     std::size_t root;
-    std::uint32_t index;  // among the root's paths
+    std::uint32_t index;  // the first among the root's paths
+    std::uint32_t end;    // after the last
 };
 
 using WalkTask = std::variant<FolderVisit, PathLookup>;
