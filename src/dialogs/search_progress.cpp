@@ -41,10 +41,10 @@ std::string grouped(std::uint64_t number) {
 
 TSearchProgress::TSearchProgress(Platform& platform)
     : Window("SearchProgress", "Brisko", 460, 160), platform_(platform) {
-    own({&LblSearching, &LblFolders, &LblFound, &LblWaiting, &StopBtn, &Timer1});
+    own({&LblSearching, &LblFolders, &LblFound, &LblWaiting, &StopBtn, &WatchTimer});
     StopBtn.setCaption("Stop Searching");
     StopBtn.onClick = [this] { StopBtnClick(); };
-    Timer1.onTimer = [this] { Timer1Timer(); };
+    WatchTimer.onTimer = [this] { watchSearch(); };
 }
 
 void TSearchProgress::follow(FolderSearch& search, const SearchSubject& subject) {
@@ -56,16 +56,16 @@ void TSearchProgress::follow(FolderSearch& search, const SearchSubject& subject)
     countFrom_.reset();
     refresh(now);
     centreOn(platform_.screen.desktop());
-    Timer1.setEnabled(true);
-    const ModalResult result = platform_.windows.runModal(*this, Timer1);
-    Timer1.setEnabled(false);
+    WatchTimer.setEnabled(true);
+    const ModalResult result = platform_.windows.runModal(*this, WatchTimer);
+    WatchTimer.setEnabled(false);
     search_ = nullptr;
     subject_ = nullptr;
     // Stop Searching, or the window closed.
     if (result != ModalResult::Ok) search.stop();
 }
 
-void TSearchProgress::Timer1Timer() {
+void TSearchProgress::watchSearch() {
     if (!search_) return;
     if (search_->finished()) {
         setModalResult(ModalResult::Ok);

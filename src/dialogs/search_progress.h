@@ -32,7 +32,7 @@ class TSearchProgress : public Window, public SearchFollower {
     Button StopBtn{"StopBtn"};
     // Ticks while a search is followed: the window looks at the search on each,
     // often, so that start-up goes on as soon as a short search ends.
-    Timer Timer1{"Timer1", 10};
+    Timer WatchTimer{"WatchTimer", 10};
 
     // The time the window goes by (tests give their own).
     std::function<Clock::time_point()> clock = [] { return Clock::now(); };
@@ -43,7 +43,7 @@ class TSearchProgress : public Window, public SearchFollower {
     // from its own start (for the start-up search, the program's launch: the
     // player has waited since then).
     void countNextFrom(Clock::time_point since) { countFrom_ = since; }
-    void Timer1Timer();
+    void watchSearch();
     void StopBtnClick();
 
   private:
