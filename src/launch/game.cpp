@@ -31,14 +31,16 @@ constexpr const char* kItsGameNotFound = "its game was not found";
 // OpenArena's in its maps pack, Urban Terror's in its 4.x map cycle.
 // clang-format off
 const Game kGames[] = {
-    {"Quake III Arena", kQuake3Engines, "baseq3", kQuake3Homes, kQuake3FlatpakHomes,
+    // Quake III Arena
+    {kQuake3Engines, "baseq3", kQuake3Homes, kQuake3FlatpakHomes,
      "quake3.exe", "2200", "org.ioquake3.ioquake3", kQuake3Places,
      {"q3dm7", "q3dm17", "q3tourney2"}, nullptr},
-    {"OpenArena", kOpenArenaEngines, "baseoa", kOpenArenaHomes, {},
+    // OpenArena
+    {kOpenArenaEngines, "baseoa", kOpenArenaHomes, {},
      nullptr, nullptr, nullptr, {},
      {"oa_dm1", "wrackdm17", "czest1tourney"}, kItsGameNotFound},
-    // Urban Terror shares the homes of Quake III.
-    {"Urban Terror", kUrbanTerrorEngines, "q3ut4", kQuake3Homes, {},
+    // Urban Terror, which shares the homes of Quake III
+    {kUrbanTerrorEngines, "q3ut4", kQuake3Homes, {},
      nullptr, nullptr, nullptr, {},
      {"ut4_casa", "ut4_turnpike", "ut4_abbey"}, kItsGameNotFound},
 };

@@ -12,7 +12,6 @@ namespace brisko {
 using TestMaps = std::array<const char*, 3>;
 
 struct Game {
-    const char* name;
     // Its native engines, in the order they are preferred; never a dedicated server.
     std::span<const char* const> engines;
     // The folder of its own files, beside the mods' folders (any case).
