@@ -18,13 +18,13 @@ const char* captionOf(MessageKind kind) {
 }
 }  // namespace
 
-Answer showMessage(MessageBoxes& boxes, MessageKind kind, Buttons buttons,
-                   const std::string& text) {
-    return boxes.show({kind, buttons, text, captionOf(kind)});
+Answer showMessage(MessageBoxes& boxes, MessageKind kind, Buttons buttons, const std::string& text,
+                   const std::string& details) {
+    return boxes.show({kind, buttons, text, captionOf(kind), details});
 }
 
 void showUnhandledError(MessageBoxes& boxes, const std::string& message) {
-    boxes.show({MessageKind::Error, Buttons::Ok, message + ".", "Brisko"});
+    boxes.show({MessageKind::Error, Buttons::Ok, message + ".", "Brisko", {}});
 }
 
 void dispatchUserEvent(MessageBoxes& boxes, const std::function<void()>& event) {

@@ -39,6 +39,7 @@ struct Message {
     Buttons buttons;
     std::string text;
     std::string caption;  // "Warning", "Error", "Information", "Confirm" or "Brisko"
+    std::string details;  // shown on request below the text ("Show Details..."); may be empty
 };
 
 class MessageBoxes {
@@ -49,7 +50,8 @@ class MessageBoxes {
 };
 
 // Shows a message box of a kind with that kind's caption.
-Answer showMessage(MessageBoxes& boxes, MessageKind kind, Buttons buttons, const std::string& text);
+Answer showMessage(MessageBoxes& boxes, MessageKind kind, Buttons buttons, const std::string& text,
+                   const std::string& details = {});
 // The error box for an error that no step handles: titled "Brisko", message + ".".
 void showUnhandledError(MessageBoxes& boxes, const std::string& message);
 

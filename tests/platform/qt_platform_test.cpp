@@ -33,8 +33,29 @@ TEST(QtMessageBoxesTest, TextIsShownAsPlainText) {
         box->buttons().first()->click();
     });
     qt::QtMessageBoxes boxes;
-    boxes.show({MessageKind::Error, Buttons::Ok, text, "Brisko"});
+    boxes.show({MessageKind::Error, Buttons::Ok, text, "Brisko", {}});
     EXPECT_EQ(shown, text);
+}
+
+// Details are the box's own "Show Details..." part; the answer is still the button's.
+TEST(QtMessageBoxesTest, DetailsAreShownOnRequest) {
+    QString details, detailsButton;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        details = box->detailedText();
+        QAbstractButton* yes = nullptr;
+        for (QAbstractButton* button : box->buttons()) {
+            if (box->buttonRole(button) == QMessageBox::ActionRole) detailsButton = button->text();
+            if (box->buttonRole(button) == QMessageBox::YesRole) yes = button;
+        }
+        yes->click();
+    });
+    qt::QtMessageBoxes boxes;
+    EXPECT_EQ(boxes.show({MessageKind::Confirmation, Buttons::YesNo, "Sure?", "Confirm",
+                          "fov: 110 \u2192 90"}),
+              Answer::Yes);
+    EXPECT_EQ(details, QString::fromUtf8("fov: 110 \u2192 90"));
+    EXPECT_EQ(detailsButton, "Show Details...");
 }
 
 // The browse dialog's filters: the config filter ignores case, "All Files (*.*)"

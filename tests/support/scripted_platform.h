@@ -44,17 +44,17 @@ class ScriptedMessages : public MessageBoxes {
 // and caption.
 using Boxes = std::vector<Message>;
 inline Message warningBox(const std::string& text, Buttons buttons = Buttons::Ok) {
-    return {MessageKind::Warning, buttons, text, "Warning"};
+    return {MessageKind::Warning, buttons, text, "Warning", {}};
 }
 inline Message informationBox(const std::string& text) {
-    return {MessageKind::Information, Buttons::Ok, text, "Information"};
+    return {MessageKind::Information, Buttons::Ok, text, "Information", {}};
 }
 inline Message confirmationBox(const std::string& text) {
-    return {MessageKind::Confirmation, Buttons::YesNo, text, "Confirm"};
+    return {MessageKind::Confirmation, Buttons::YesNo, text, "Confirm", {}};
 }
 // The box of an error that no step handled.
 inline Message errorBox(const std::string& text) {
-    return {MessageKind::Error, Buttons::Ok, text, "Brisko"};
+    return {MessageKind::Error, Buttons::Ok, text, "Brisko", {}};
 }
 
 class ScriptedFileDialogs : public FileDialogs {

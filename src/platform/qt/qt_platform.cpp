@@ -44,6 +44,7 @@ Answer QtMessageBoxes::show(const Message& message) {
     // Texts hold paths and values from files: never read as markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(fromBytes(message.text));
+    if (!message.details.empty()) box.setDetailedText(fromBytes(message.details));
     switch (message.kind) {
         case MessageKind::Warning:
             box.setIcon(QMessageBox::Warning);
