@@ -2,11 +2,13 @@
 // fresh temporary folder, answering Yes to every question, and the save must keep
 // its promises. A broken promise aborts with the reason, so libFuzzer keeps the input.
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -73,6 +75,72 @@ void checkTodaysNames(const std::vector<std::string>& settings) {
     }
 }
 
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Empty, blank, a comment or "unbindall": the file writes its own.
+bool isLayout(const std::string& line) {
+    const auto first = line.find_first_not_of(" \t");
+    if (first == std::string::npos || line.compare(first, 2, "//") == 0) return true;
+    std::string word = line.substr(first, line.find_last_not_of(" \t") + 1 - first);
+    for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return word == "unbindall";
+}
+
+// The lower-case cvar a line sets: its first word or, after seta, set, sets or
+// setu, its second, without quotes.
+std::string cvarSet(const std::string& line) {
+    std::vector<std::string> words;
+    for (std::size_t i = 0; i < line.size() && words.size() < 2;) {
+        if (isBlank(line[i])) {
+            ++i;
+            continue;
+        }
+        std::string word;
+        for (; i < line.size() && !isBlank(line[i]); ++i)
+            if (line[i] != '"')
+                word += static_cast<char>(std::tolower(static_cast<unsigned char>(line[i])));
+        words.push_back(word);
+    }
+    if (words.empty()) return "";
+    const bool command =
+        words[0] == "seta" || words[0] == "set" || words[0] == "sets" || words[0] == "setu";
+    return command ? (words.size() > 1 ? words[1] : "") : words[0];
+}
+
+// After "// Not Tweaked": the listed cvars' lines, from the old file's third line
+// on in its order, then every other line of the old file in its order; of these,
+// each line the file does not write itself nor carries among the bindings.
+void checkCarriedLines(const Lines& oldLines, const std::vector<std::string>& settings,
+                       const std::vector<std::string>& carried) {
+    std::set<std::string> written;
+    for (const std::string& line : settings) written.insert(line.substr(5, line.find(' ', 5) - 5));
+    std::size_t next = 2;
+    bool others = false;
+    for (const std::string& line : carried) {
+        require(!isLayout(line), "no empty line, comment or unbindall is carried");
+        std::size_t at = next;
+        while (at < oldLines.size() && oldLines[at] != line) ++at;
+        if (at >= oldLines.size() && !others) {
+            others = true;
+            at = 0;
+            while (at < oldLines.size() && oldLines[at] != line) ++at;
+        }
+        require(at < oldLines.size(), "a carried line comes from the old file, in order");
+        next = at + 1;
+    }
+    std::multiset<std::string> expected;
+    for (std::size_t i = 0; i < oldLines.size(); ++i) {
+        const std::string& line = oldLines[i];
+        if ((i >= 2 && line.starts_with("bind")) || isLayout(line)) continue;
+        if (!written.contains(cvarSet(line))) expected.insert(line);
+    }
+    const std::multiset<std::string> kept(carried.begin(), carried.end());
+    require(std::includes(kept.begin(), kept.end(), expected.begin(), expected.end()),
+            "every other line of the old file is kept");
+}
+
 void checkWrittenFile(const std::string& old, const std::string& name, const std::string& bytes) {
     const Lines oldLines = splitLines(old);
     const std::vector<std::string> lines = writtenLines(bytes);
@@ -94,14 +162,9 @@ void checkWrittenFile(const std::string& old, const std::string& name, const std
     require(lines[at + kFixedLines - 1].starts_with("seta s_volume \""),
             "the sound volume ends it");
     require(lines[at + kFixedLines] == "// Not Tweaked", "the carried cvars follow");
-    checkTodaysNames({lines.begin() + at, lines.begin() + at + kFixedLines});
-    // Each carried line is a line of the old file from the third on, in file order.
-    std::size_t next = 2;
-    for (std::size_t i = at + kFixedLines + 1; i < lines.size(); ++i) {
-        require(!lines[i].starts_with("bind"), "a bind line is carried with the bindings only");
-        while (next < oldLines.size() && oldLines[next] != lines[i]) ++next;
-        require(next++ < oldLines.size(), "a carried line comes from the old file, in order");
-    }
+    const std::vector<std::string> settings(lines.begin() + at, lines.begin() + at + kFixedLines);
+    checkTodaysNames(settings);
+    checkCarriedLines(oldLines, settings, {lines.begin() + at + kFixedLines + 1, lines.end()});
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
-#include "config/not_tweaked.h"
+#include "config/carried_lines.h"
 
 #include <string_view>
 
+#include "config/setting_line.h"
 #include "platform/ascii.h"
 
 namespace brisko {
@@ -93,6 +94,30 @@ bool passesNotTweakedTest(std::string_view line, std::string_view name) {
     return asciiLower(part) == name;
 }
 
+bool isNotTweakedLine(std::string_view line) {
+    if (isBindLine(line)) return false;
+    for (std::string_view name : kNotTweaked)
+        if (passesNotTweakedTest(line, name)) return true;
+    return false;
+}
+
+// Carried in the bind block or among the Not Tweaked lines.
+bool carriedInItsBlock(const Lines& oldLines, std::size_t i) {
+    return i >= kFirstExamined && (isBindLine(oldLines[i]) || isNotTweakedLine(oldLines[i]));
+}
+
+std::string_view withoutBlanks(std::string_view line) {
+    const auto first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return line.substr(first, line.find_last_not_of(" \t") - first + 1);
+}
+
+// Empty lines, comments and "unbindall" the file writes itself, where it wants them.
+bool isLayout(std::string_view line) {
+    const std::string_view text = withoutBlanks(line);
+    return text.empty() || text.starts_with("//") || asciiLower(text) == "unbindall";
+}
+
 }  // namespace
 
 std::span<const char* const> notTweakedNames() {
@@ -111,10 +136,16 @@ bool CopyNotTweakedLine(const std::string& line, const std::string& name, Lines&
 }
 
 void CopyNotTweakedLines(const Lines& oldLines, Lines& out) {
-    for (std::size_t i = kFirstExamined; i < oldLines.size(); ++i) {
-        if (isBindLine(oldLines[i])) continue;
-        for (const char* name : kNotTweaked)
-            if (CopyNotTweakedLine(oldLines[i], name, out)) break;
+    for (std::size_t i = kFirstExamined; i < oldLines.size(); ++i)
+        if (isNotTweakedLine(oldLines[i])) out.push_back(oldLines[i]);
+}
+
+void CopyOtherLines(const Lines& oldLines, const std::set<std::string>& written, Lines& out) {
+    for (std::size_t i = 0; i < oldLines.size(); ++i) {
+        const std::string& line = oldLines[i];
+        if (carriedInItsBlock(oldLines, i) || isLayout(line)) continue;
+        if (written.contains(asciiLower(settingName(line)))) continue;
+        out.push_back(line);
     }
 }
 

@@ -1,7 +1,9 @@
-// The lines the written config carries over from the old file: the key bindings
-// and the lines of the cvars the settings window does not edit.
+// The lines the written config carries over from the old file: the key bindings,
+// the lines of a list of cvars the settings window does not edit, and every
+// other line of the player's that the file does not write itself.
 #pragma once
 
+#include <set>
 #include <span>
 #include <string>
 
@@ -23,5 +25,11 @@ bool CopyNotTweakedLine(const std::string& line, const std::string& name, Lines&
 // in file order. A bind line is never one of them, even when it passes the test
 // ("bind sensitivity ..."): it is carried with the bindings only.
 void CopyNotTweakedLines(const Lines& oldLines, Lines& out);
+
+// The old lines, from the first on, that neither of the two above carries, in
+// file order: all but empty lines (or only blanks and tabs), comments ("//" after
+// any blanks), "unbindall" and the lines setting a cvar of `written` (lower-case
+// names, see settingName).
+void CopyOtherLines(const Lines& oldLines, const std::set<std::string>& written, Lines& out);
 
 }  // namespace brisko

@@ -3,6 +3,7 @@
 #include "config/config_file.h"
 #include "config/config_writer.h"
 #include "config/player_name.h"
+#include "config/save_details.h"
 
 namespace brisko {
 
@@ -60,17 +61,15 @@ void ConfigSave::SaveBtnClick() {
     requireSelectedLists(form_);
     const std::string path = form_.program().currentConfigPath;
     const Lines oldLines = readTextFile(path);
-
-    Lines lines;
-    ComposeUpToName(form_, oldLines, lines);
     CheckPlayerName();
     requireWritablePlayerName(form_);
-    ComposeFromName(form_, oldLines, lines);
+    const std::string text = configText(ComposeConfig(form_, oldLines));
 
     if (!form_.SaveConfirmed) {
         const Answer answer = showMessage(
             form_.platform().messages, MessageKind::Confirmation, Buttons::YesNo,
-            "You are about to modify: '" + path + "'" + ". Are you sure you want to continue?");
+            "You are about to modify: '" + path + "'" + ". Are you sure you want to continue?",
+            SaveDetails(WrittenSettings(form_), oldLines, text.size()));
         if (answer != Answer::Yes) {
             showMessage(form_.platform().messages, MessageKind::Information, Buttons::Ok,
                         "File not modified.");
@@ -80,7 +79,7 @@ void ConfigSave::SaveBtnClick() {
     }
     form_.SaveConfirmed = true;
     form_.ConfigModified = true;
-    ReplaceConfigFile(path, configText(lines));
+    ReplaceConfigFile(path, text);
 }
 
 void ConfigSave::CheckPlayerName() {

@@ -1,9 +1,9 @@
 // The lines of the written config, composed from the settings window and the
-// lines carried over from the old file. The player name check runs between the
-// two halves.
+// lines carried over from the old file.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "config/text_lines.h"
 
@@ -11,12 +11,17 @@ namespace brisko {
 
 class TForm1;
 
-// Header, key bindings, renderer, HUD and miscellaneous lines, and the player
-// preferences up to the frame rate.
-void ComposeUpToName(const TForm1& form, const Lines& oldLines, Lines& out);
+struct SettingLine {
+    std::string cvar;  // lower case
+    std::string value;
+};
 
-// The player name and the rest of the settings, then the carried cvar lines.
-void ComposeFromName(const TForm1& form, const Lines& oldLines, Lines& out);
+// The settings the window writes, in file order.
+std::vector<SettingLine> WrittenSettings(const TForm1& form);
+
+// The whole file: the header, the key bindings, the settings under their
+// headings, then the lines carried over from the old file.
+Lines ComposeConfig(const TForm1& form, const Lines& oldLines);
 
 // seta <cvar> "<value>", the value unescaped.
 std::string setaLine(const std::string& cvar, const std::string& value);

@@ -197,7 +197,7 @@ const CvarRow kMiscellaneous[] = {
     {"r_smp", checkBox(&TForm1::rsmp)},
 };
 
-const CvarRow kPreferencesBeforeName[] = {
+const CvarRow kPreferences[] = {
     {"handicap", textOf(&TForm1::HandicapCombo)},
     // The head is drawn from headmodel; the colour codes tint the rail.
     {"model", playerModel},
@@ -209,9 +209,6 @@ const CvarRow kPreferencesBeforeName[] = {
     {"cg_fov", textOf(&TForm1::FovCombo)},
     {"maxfps", textOf(&TForm1::MaxFPSCombo)},
     {"com_maxfps", textOf(&TForm1::MaxFPSCombo)},
-};
-
-const CvarRow kPreferencesFromName[] = {
     {"name", [](const TForm1& f) { return f.PlayerName.text(); }},
     {"cl_run", checkBox(&TForm1::clrun)},
 };
@@ -251,11 +248,8 @@ std::span<const CvarRow> hudRows() {
 std::span<const CvarRow> miscellaneousRows() {
     return kMiscellaneous;
 }
-std::span<const CvarRow> preferenceRowsBeforeName() {
-    return kPreferencesBeforeName;
-}
-std::span<const CvarRow> preferenceRowsFromName() {
-    return kPreferencesFromName;
+std::span<const CvarRow> preferenceRows() {
+    return kPreferences;
 }
 std::span<const CvarRow> railgunRows() {
     return kRailgun;

@@ -11,19 +11,18 @@ namespace brisko {
 class TForm1;
 
 struct CvarRow {
-    const char* cvar;
+    const char* cvar;  // lower case
     std::function<std::string(const TForm1&)> value;
     // The row is written only when this holds (no condition: always).
     bool (*when)(const TForm1&) = nullptr;
 };
 
-std::span<const CvarRow> rendererRows();              // under "// Renderer Options"
-std::span<const CvarRow> hudRows();                   // under "//  Hud Display Options"
-std::span<const CvarRow> miscellaneousRows();         // under "//  Miscellaneous Options"
-std::span<const CvarRow> preferenceRowsBeforeName();  // handicap to maxfps
-std::span<const CvarRow> preferenceRowsFromName();    // name and cl_run
-std::span<const CvarRow> railgunRows();               // under "//  Railgun Options"
-std::span<const CvarRow> networkRows();               // under "// Network Options"
-std::span<const CvarRow> soundRows();                 // under "// Sound Options"
+std::span<const CvarRow> rendererRows();       // under "// Renderer Options"
+std::span<const CvarRow> hudRows();            // under "//  Hud Display Options"
+std::span<const CvarRow> miscellaneousRows();  // under "//  Miscellaneous Options"
+std::span<const CvarRow> preferenceRows();     // under "//  Player Preferences"
+std::span<const CvarRow> railgunRows();        // under "//  Railgun Options"
+std::span<const CvarRow> networkRows();        // under "// Network Options"
+std::span<const CvarRow> soundRows();          // under "// Sound Options"
 
 }  // namespace brisko

@@ -1,8 +1,12 @@
 // The lines carried over from the old file: key bindings and the cvars the
 // window does not edit.
+#include "config/carried_lines.h"
+
 #include <gtest/gtest.h>
 
-#include "config/not_tweaked.h"
+#include <optional>
+
+#include "config/setting_line.h"
 
 namespace brisko {
 namespace {
@@ -97,6 +101,79 @@ INSTANTIATE_TEST_SUITE_P(
                   {"1", "2", "seta viewsize \"100\"", "seta fov \"90\"", "seta viewsize \"90\""},
                   {"seta viewsize \"100\"", "seta viewsize \"90\""}}),
     [](const auto& info) { return std::string(info.param.title); });
+
+// Each old line, after two lines that carry nothing, and whether it is kept among
+// the other lines when the file writes fov, cg_fov, name and r_picmip itself.
+struct OtherLineCase {
+    const char* line;
+    bool kept;
+};
+
+class OtherLinesTest : public ::testing::TestWithParam<OtherLineCase> {};
+
+TEST_P(OtherLinesTest, KeepsWhatNothingElseWrites) {
+    Lines out;
+    CopyOtherLines({"// head", "unbindall", GetParam().line}, {"fov", "cg_fov", "name", "r_picmip"},
+                   out);
+    EXPECT_EQ(out, GetParam().kept ? Lines{GetParam().line} : Lines{}) << GetParam().line;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, OtherLinesTest,
+    ::testing::Values(
+        // Other settings and commands, whatever their form.
+        OtherLineCase{"seta cl_timenudge \"-20\"", true},
+        OtherLineCase{"seta cg_crosshairx \"0\" // centred", true},
+        OtherLineCase{"\tSET\tm_filter\t1", true}, OtherLineCase{"cl_timenudge 0", true},
+        OtherLineCase{"alias +zoom \"cg_fov 90\"", true}, OtherLineCase{"exec autoexec.cfg", true},
+        OtherLineCase{"seta", true}, OtherLineCase{"seta fovx \"1\"", true},
+        OtherLineCase{"Bind x \"weapnext\"", true}, OtherLineCase{"unbindall x", true},
+        OtherLineCase{"/ one slash", true}, OtherLineCase{"\xe9 // caf\xe9", true},
+        // Settings of a cvar the file writes, in any case and quoting.
+        OtherLineCase{"seta cg_fov \"110\"", false}, OtherLineCase{"CG_FOV 110", false},
+        OtherLineCase{"seta \"cg_fov\" \"110\"", false}, OtherLineCase{"Setu\tName \"x\"", false},
+        OtherLineCase{"sets r_picmip 2", false}, OtherLineCase{"  set fov 90;seta rate 1", false},
+        // Carried in their own blocks.
+        OtherLineCase{"bind w \"+forward\"", false}, OtherLineCase{"seta sensitivity \"5\"", false},
+        // Layout the file writes itself.
+        OtherLineCase{"", false}, OtherLineCase{" \t ", false}, OtherLineCase{"// comment", false},
+        OtherLineCase{"\t  //seta cg_fov 1", false}, OtherLineCase{" UnBindAll\t", false}));
+
+TEST(OtherLines, FirstTwoLinesAreKeptUnlessLayoutInFileOrder) {
+    Lines out;
+    CopyOtherLines({"bind a \"+attack\"", "seta sensitivity \"2\"", "seta snaps \"40\"",
+                    "seta fov \"1\"", "seta snaps \"40\""},
+                   {"fov"}, out);
+    EXPECT_EQ(out, (Lines{"bind a \"+attack\"", "seta sensitivity \"2\""}));
+}
+
+struct ValueCase {
+    const char* line;
+    const char* name;
+    std::optional<std::string> value;
+};
+
+class SettingLineTest : public ::testing::TestWithParam<ValueCase> {};
+
+// The cvar a line sets, and the value the game's console gives it.
+TEST_P(SettingLineTest, ReadsAsTheGameDoes) {
+    EXPECT_EQ(settingName(GetParam().line), GetParam().name) << GetParam().line;
+    EXPECT_EQ(settingValue(GetParam().line), GetParam().value) << GetParam().line;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, SettingLineTest,
+    ::testing::Values(ValueCase{"seta cg_fov \"110\"", "cg_fov", "110"},
+                      ValueCase{"SETA\t\"R_Mode\"\t4", "R_Mode", "4"},
+                      ValueCase{"seta m_filter 1 2", "m_filter", "1 2"},
+                      ValueCase{"seta name \"a b\" // note", "name", "a b"},
+                      ValueCase{"seta rate \"25000\";seta snaps 30", "rate", "25000"},
+                      ValueCase{"seta rate \"a;b\"", "rate", "a;b"},
+                      ValueCase{"seta s_khz \"\"", "s_khz", ""},
+                      ValueCase{"cl_timenudge -10 5", "cl_timenudge", "-10"},
+                      ValueCase{"seta cg_fov", "cg_fov", std::nullopt},
+                      ValueCase{"cg_fov", "cg_fov", std::nullopt},
+                      ValueCase{"seta", "", std::nullopt}, ValueCase{"  ", "", std::nullopt}));
 
 TEST(NotTweakedLine, AppendsOnlyWhenTheNameMatches) {
     Lines out;

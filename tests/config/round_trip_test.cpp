@@ -2,7 +2,10 @@
 // added, saved and saved again.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -71,6 +74,24 @@ class RealConfig : public WriterFixture, public ::testing::WithParamInterface<co
     std::string nameRead;
 };
 
+// The lower-case cvar names of the "seta" lines the file writes from the window.
+std::set<std::string> writtenCvars(const std::vector<std::string>& written) {
+    std::set<std::string> cvars;
+    for (const std::string& line : between(written, "// Renderer Options", "// Not Tweaked"))
+        if (line.starts_with("seta ")) cvars.insert(line.substr(5, line.find(' ', 5) - 5));
+    return cvars;
+}
+
+// The second word of a "seta" line (any case), quotes taken out and in lower case.
+std::string setaCvar(const std::string& line) {
+    std::istringstream words(line);
+    std::string command, cvar;
+    words >> command >> cvar;
+    if (asciiLower(command) != "seta") return "";
+    std::erase(cvar, '"');
+    return asciiLower(cvar);
+}
+
 TEST_P(RealConfig, KeepsItsBindsCarriedLinesAndName) {
     sp.messages.answers = {Answer::No};  // an empty name stays empty
     save();
@@ -84,7 +105,19 @@ TEST_P(RealConfig, KeepsItsBindsCarriedLinesAndName) {
         if (carriedCvar(old[i])) carried.push_back(old[i]);
     }
     EXPECT_EQ(between(written, "// Player Controls", "// Renderer Options"), binds);
-    EXPECT_EQ(between(written, "// Not Tweaked", "(end)"), carried);
+    std::vector<std::string> kept = between(written, "// Not Tweaked", "(end)");
+    ASSERT_GE(kept.size(), carried.size());
+    EXPECT_EQ(std::vector<std::string>(kept.begin(), kept.begin() + carried.size()), carried);
+
+    // Every seta line of a cvar not written from the window is kept, byte for byte.
+    const std::set<std::string> fromWindow = writtenCvars(written);
+    std::vector<std::string> setaLines;
+    for (const std::string& line : old)
+        if (!setaCvar(line).empty() && !fromWindow.contains(setaCvar(line)))
+            setaLines.push_back(line);
+    std::sort(setaLines.begin(), setaLines.end());
+    std::sort(kept.begin(), kept.end());
+    EXPECT_TRUE(std::includes(kept.begin(), kept.end(), setaLines.begin(), setaLines.end()));
     std::string name = "(none)";
     ReadCvarValue(splitLines(readBytes(config)), 6, 4, "name", name);
     EXPECT_EQ(name, nameRead);

@@ -1,6 +1,8 @@
 // The questions of a save and what each answer leads to.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -185,6 +187,35 @@ TEST_F(SaveFlow, NameReadFromTheFileIsWrittenBackAsRead) {
     form.SaveConfirmed = true;
     save();
     EXPECT_EQ(writtenName(), "\xff\xfe^3X");
+}
+
+// The confirmation's details: the settings whose value changes, in file order,
+// and the size of a file the 1.32 release would not read.
+TEST_F(SaveFlow, ConfirmationDetailsTheChangedSettingsAndTheSize) {
+    useConfig(kOld + "seta fov \"110\"\r\nseta cg_fov \"90\"\r\nset r_picmip 0 // sharp\r\n" +
+              "seta cl_pad \"" + std::string(17000, 'x') + "\"\r\n");
+    form.PlayerName.setText("Tester");
+    sp.messages.answers = {Answer::Yes};
+    save();
+    ASSERT_EQ(boxes(), std::vector<std::string>{confirmation()});
+    std::vector<std::string> details;
+    std::istringstream text(sp.messages.shown[0].details);
+    for (std::string line; std::getline(text, line);) details.push_back(line);
+
+    const auto at = [&](const std::string& line) {
+        return std::find(details.begin(), details.end(), line) - details.begin();
+    };
+    const auto fov = at("fov: 110 \u2192 90"), name = at("name: Old \u2192 Tester");
+    EXPECT_LT(at("r_picmip: 0 \u2192 1"), fov);
+    EXPECT_LT(fov, at("com_maxfps: (not set) \u2192 0"));
+    EXPECT_LT(at("com_maxfps: (not set) \u2192 0"), name);
+    EXPECT_LT(name, static_cast<std::ptrdiff_t>(details.size()));
+    EXPECT_EQ(std::count_if(details.begin(), details.end(),
+                            [](const std::string& line) { return line.starts_with("cg_fov:"); }),
+              0);
+    EXPECT_EQ(details.back(), "The new file is " + std::to_string(readBytes(config).size()) +
+                                  " bytes: the 1.32 release of the game reads no config larger "
+                                  "than 16 KB (Quake3e 64 KB, ioquake3 128 KB).");
 }
 
 struct ListCase {

@@ -12,13 +12,10 @@
 namespace brisko::test {
 namespace {
 
-// The lines composed for the window as it is, up to and from the player name.
+// The lines composed for the window as it is.
 Lines composed(TForm1& form) {
     form.PlayerName.setText("Tester");
-    Lines lines;
-    ComposeUpToName(form, {}, lines);
-    ComposeFromName(form, {}, lines);
-    return lines;
+    return ComposeConfig(form, {});
 }
 
 // One control set to each of several values, and the value written for a cvar,
