@@ -12,10 +12,10 @@ using posix::StagedFile;
 
 namespace {
 
-// Copies the config to the backup, unless the backup exists. Only a regular file
-// (or a link to one) is a backup: anything else of that name (a folder, a FIFO, a
-// dangling link) would leave the config without one, so the save stops.
-void makeBackup(const std::string& config, const std::string& backup,
+// Writes the old content as the backup, unless the backup exists. Only a regular
+// file (or a link to one) is a backup: anything else of that name (a folder, a
+// FIFO, a dangling link) would leave the config without one, so the save stops.
+void makeBackup(const std::string& content, const std::string& backup,
                 const posix::FileOwnership& like) {
     const AppError cannotCreate("Cannot create file " + backup);
     const auto existingBackup = [&] {
@@ -24,9 +24,7 @@ void makeBackup(const std::string& config, const std::string& backup,
         return true;
     };
     if (existingBackup()) return;
-    const auto content = posix::ReadFileBytes(config);
-    if (!content) throw cannotCreate;
-    auto staged = StagedFile::write(FolderOf(backup), NameOf(backup), *content, like);
+    auto staged = StagedFile::write(FolderOf(backup), NameOf(backup), content, like);
     if (!staged) throw cannotCreate;
     // Made by someone else in the meantime: that one stays.
     if (!staged->publishNew(backup) && !existingBackup()) throw cannotCreate;
@@ -39,7 +37,8 @@ std::string BackupPath(const std::string& configPath) {
     return JoinPath(FolderOf(configPath), "Tamblin.backup");
 }
 
-void ReplaceConfigFile(const std::string& configPath, const std::string& content) {
+void ReplaceConfigFile(const std::string& configPath, const std::string& content,
+                       const std::string& oldContent) {
     const AppError cannotCreate("Cannot create file " + configPath);
     const auto target = posix::resolvedPath(configPath);
     if (!target) throw cannotCreate;
@@ -52,7 +51,7 @@ void ReplaceConfigFile(const std::string& configPath, const std::string& content
     posix::RemoveStaleStagedFiles(FolderOf(backup), NameOf(backup));
     auto staged = StagedFile::write(folder, NameOf(*target), content, *like);
     if (!staged) throw cannotCreate;
-    makeBackup(*target, backup, *like);
+    makeBackup(oldContent, backup, *like);
     if (!staged->replace(*target)) throw cannotCreate;
     posix::syncFolder(folder);
 }

@@ -60,7 +60,8 @@ void ConfigSave::SaveBtnClick() {
     // A refusal ends the whole operation, Save & Test included, without a further box.
     requireSelectedLists(form_);
     const std::string path = form_.program().currentConfigPath;
-    const Lines oldLines = readTextFile(path);
+    const std::string oldText = readFileText(path);
+    const Lines oldLines = splitLines(oldText);
     CheckPlayerName();
     requireWritablePlayerName(form_);
     const std::string text = configText(ComposeConfig(form_, oldLines));
@@ -79,7 +80,7 @@ void ConfigSave::SaveBtnClick() {
     }
     form_.SaveConfirmed = true;
     form_.ConfigModified = true;
-    ReplaceConfigFile(path, text);
+    ReplaceConfigFile(path, text, oldText);
 }
 
 void ConfigSave::CheckPlayerName() {

@@ -1,5 +1,7 @@
 #include "config/text_lines.h"
 
+#include <utility>
+
 #include "platform/platform.h"
 #include "platform/posix/files.h"
 
@@ -19,10 +21,14 @@ Lines splitLines(std::string_view text) {
     return lines;
 }
 
-Lines readTextFile(const std::string& path) {
-    const auto text = posix::ReadFileBytes(path);
+std::string readFileText(const std::string& path) {
+    auto text = posix::ReadFileBytes(path);
     if (!text) throw AppError("Cannot open file " + path);
-    return splitLines(*text);
+    return std::move(*text);
+}
+
+Lines readTextFile(const std::string& path) {
+    return splitLines(readFileText(path));
 }
 
 }  // namespace brisko

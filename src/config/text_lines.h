@@ -12,6 +12,8 @@ namespace brisko {
 using Lines = std::vector<std::string>;
 
 Lines splitLines(std::string_view text);
+// Reads a whole file's bytes; throws AppError "Cannot open file <path>".
+std::string readFileText(const std::string& path);
 // Reads a whole file into lines; throws AppError "Cannot open file <path>".
 Lines readTextFile(const std::string& path);
 
