@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListView>
 #include <QMessageBox>
@@ -35,6 +37,23 @@ TEST(QtMessageBoxesTest, TextIsShownAsPlainText) {
     qt::QtMessageBoxes boxes;
     boxes.show({MessageKind::Error, Buttons::Ok, text, "Brisko", {}});
     EXPECT_EQ(shown, text);
+}
+
+// A short text still leaves the title bar room for the whole caption beside the
+// window's icon and its three buttons, each about a line high.
+TEST(QtMessageBoxesTest, TitleBarHasRoomForTheCaption) {
+    int width = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        width = box->width();
+        box->buttons().first()->click();
+    });
+    qt::QtMessageBoxes boxes;
+    boxes.show({MessageKind::Information, Buttons::Ok, "x", "Information", {}});
+    QFont title = QApplication::font("QMdiSubWindowTitleBar");
+    title.setBold(true);
+    const QFontMetrics metrics(title);
+    EXPECT_GE(width, metrics.horizontalAdvance("Information") + 4 * metrics.height());
 }
 
 // Details are the box's own "Show Details..." part; the answer is still the button's.

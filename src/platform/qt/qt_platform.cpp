@@ -6,12 +6,16 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QFont>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QSpacerItem>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -33,6 +37,21 @@ QWidget* frontWindow() {
         if (widget->isVisible() && (type == Qt::Window || type == Qt::Dialog)) return widget;
     }
     return nullptr;
+}
+
+// Keeps the box wide enough that the window manager's title bar shows the whole
+// caption beside its icon and buttons (Qt allows the caption only 50 pixels more,
+// and "Information" came out cut). The room is a square of the title's line
+// height for each of the icon and three buttons, and as much again for margins.
+void makeRoomForCaption(QMessageBox& box) {
+    QFont title = QApplication::font("QMdiSubWindowTitleBar");
+    title.setBold(true);
+    const QFontMetrics metrics(title);
+    const int width = metrics.horizontalAdvance(box.windowTitle()) + 8 * metrics.height();
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 }  // namespace
@@ -71,6 +90,8 @@ Answer QtMessageBoxes::show(const Message& message) {
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
     }
+    // Last: setting the icon or the details lays the box out anew.
+    makeRoomForCaption(box);
     box.exec();
     QAbstractButton* pressed = box.clickedButton();
     if (pressed && pressed == yes) return Answer::Yes;
