@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,9 @@ class TForm1 : public Window {
     static constexpr int kButtonHeight = 23;
 
     TForm1(Platform& platform, ProgramState& state);
+
+    // The window's design, a row for each control in the order of the window.
+    static std::span<const DesignRow<TForm1>> design();
 
     Platform& platform() { return platform_; }
     ProgramState& program() { return state_; }
@@ -256,7 +260,6 @@ class TForm1 : public Window {
     // SaveConfirmed cleared.
     void showHelp(const SettingHelp& help);
     void settingChanged(const std::string& control);
-    void registerControls();
 
     Platform& platform_;
     ProgramState& state_;

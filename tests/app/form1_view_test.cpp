@@ -33,7 +33,7 @@ TEST(Form1View, EveryHelpTextFitsItsLabel) {
     const auto checkPanel = [&](std::uint8_t page, const std::string& what) {
         const TForm1::HelpPanel panel = form.helpPanel(page);
         for (const Label* label : {&panel.description, &panel.cvarLine}) {
-            const auto* widget = qobject_cast<QLabel*>(view.widget(label->name()));
+            const auto* widget = qobject_cast<QLabel*>(view.widget(*label));
             EXPECT_LE(neededHeight(widget), widget->contentsRect().height())
                 << what << ": " << widget->text().toStdString();
         }
