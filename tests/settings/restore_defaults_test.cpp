@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "preset_test_support.h"
-#include "settings/catalogue.h"
 #include "support/form_fixture.h"
 
 namespace brisko::test {
@@ -186,8 +185,10 @@ TEST_F(FormFixture, FlaresOffDisablesTheFlareSizeWhichIsStillSelected) {
 TEST_F(FormFixture, TheRailgunPageEndsWithTheLastSliderThatMoved) {
     form.ApplyBestVisualQuality();  // "Beam": only the coil distance differs
     form.RestoreDefaults();
-    EXPECT_EQ(help(kRailPage), std::make_pair(std::string(helpOf("Distance").description),
-                                              std::string(helpOf("Distance").cvarLine)));
+    EXPECT_EQ(help(kRailPage),
+              std::make_pair(std::string("Sets the distance between the coils when the Railgun is "
+                                         "fired."),
+                             std::string("r_railsegmentlength [value] default: 64")));
     EXPECT_EQ(form.RailGunStyleCombo.text(), "Quake3Arena");
 }
 

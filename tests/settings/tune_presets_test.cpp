@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "preset_test_support.h"
-#include "settings/catalogue.h"
 #include "support/form_fixture.h"
 
 namespace brisko::test {
@@ -178,13 +177,28 @@ INSTANTIATE_TEST_SUITE_P(EveryPreset, PresetTest, ::testing::Values(kPerformance
 
 // Each page's panel shows the last reaction that ran on it; the railgun page shows
 // the style.
+using Shown = std::pair<std::string, std::string>;  // description, cvar line
+const Shown kIgnoreGamma{
+    "Toggles option to ignore external (not in-game) hardware gamma level "
+    "setting made within Windows9x's Display Properties.",
+    "r_ignorehwgamma [0/1] default: 0"};
+const Shown kCurves{
+    "Sets the Level-Of-Detail (LOD). An example would be the complexity of curves. "
+    "High geometry detail sets r_subdivisions to 4, while low geometry detail sets "
+    "it to 999.",
+    "r_subdivisions [1 to 999] default: 4"};
+const Shown kRun{"Toggles 'always run'. ", "cl_run [0/1] default: 1"};
+const Shown kNetgraph{"Select this option to display the netgraph.", "cg_lagometer 1 default: 1"};
+const Shown kEightBit{"Toggles loading sound files as 8-bit.", "s_loadas8bit [0/1] default: 1"};
+const Shown kFootsteps{"Toggles player footstep sounds.", "cg_footsteps [0/1] default: 1"};
+
 struct HelpCase {
     const char* name;
     std::vector<Preset> presets;
-    const char* renderer;
-    const char* client;
+    Shown renderer;
+    Shown client;
     const char* rail;
-    const char* network;
+    Shown network;
     const char* style;  // the railgun style the last preset selected
 };
 
@@ -193,26 +207,22 @@ struct PresetHelpTest : FormFixture, ::testing::WithParamInterface<HelpCase> {};
 TEST_P(PresetHelpTest, EachPageEndsWithTheLastReactionOnIt) {
     const HelpCase& c = GetParam();
     for (Preset preset : c.presets) applyPreset(form, preset);
-    auto expected = [](const char* control) {
-        const SettingHelp& help = helpOf(control);
-        return std::make_pair(std::string(help.description), std::string(help.cvarLine));
-    };
-    EXPECT_EQ(help(kRendererPage), expected(c.renderer));
-    EXPECT_EQ(help(kClientPage), expected(c.client));
+    EXPECT_EQ(help(kRendererPage), c.renderer);
+    EXPECT_EQ(help(kClientPage), c.client);
     EXPECT_EQ(help(kRailPage).first, c.rail);
     EXPECT_EQ(help(kRailPage).second, "N/A");
-    EXPECT_EQ(help(kNetworkPage), expected(c.network));
+    EXPECT_EQ(help(kNetworkPage), c.network);
     EXPECT_EQ(form.RailGunStyleCombo.text(), c.style);
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Sequences, PresetHelpTest, ::testing::Values(
-    HelpCase{"PerformanceFromStartUp", {kPerformance}, "rignorehwgamma", "clrun",
-             "No Railgun trail.", "loadas8bit", "No Trail"},
-    HelpCase{"VisualAfterPerformance", {kPerformance, kVisual}, "rsubdivisions", "netgraph",
-             "High intensity Railgun trail.", "cgfootsteps", "Beam"},
-    HelpCase{"BothAfterVisual", {kVisual, kBoth}, "rsubdivisions", "clrun",
-             "Quake3Arena default Railgun setting.", "cgfootsteps", "Quake3Arena"}),
+    HelpCase{"PerformanceFromStartUp", {kPerformance}, kIgnoreGamma, kRun,
+             "No Railgun trail.", kEightBit, "No Trail"},
+    HelpCase{"VisualAfterPerformance", {kPerformance, kVisual}, kCurves, kNetgraph,
+             "High intensity Railgun trail.", kFootsteps, "Beam"},
+    HelpCase{"BothAfterVisual", {kVisual, kBoth}, kCurves, kRun,
+             "Quake3Arena default Railgun setting.", kFootsteps, "Quake3Arena"}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
