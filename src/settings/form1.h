@@ -23,6 +23,9 @@ struct SettingHelp {
     const char* cvarLine = nullptr;
 };
 
+// A control disabled until an accelerator is chosen.
+inline constexpr unsigned kGated = kFirstOwnFlag | kDisabled;
+
 // Page codes of the help panels.
 enum PageCode : std::uint8_t {
     kRendererPage = 0,
