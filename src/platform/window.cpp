@@ -8,12 +8,6 @@ Window::Window(std::string name, std::string caption, int clientWidth, int clien
       width_(clientWidth + kFrameWidth),
       height_(clientHeight + kFrameHeight) {}
 
-Control* Window::find(const std::string& name) const {
-    for (Control* control : controls_)
-        if (control->name() == name) return control;
-    return nullptr;
-}
-
 void Window::place(const Placement& placement, std::initializer_list<const char*> shows) {
     controls_.push_back(&base(placement.control));
     placements_.push_back(placement);

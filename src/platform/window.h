@@ -120,8 +120,6 @@ class Window {
 
     std::function<void()> onViewSync;
 
-    // The window's named controls, for the binding and for tests.
-    Control* find(const std::string& name) const;
     // The window's controls in their order in the window, and where they sit.
     const std::vector<Control*>& controls() const { return controls_; }
     const std::vector<Placement>& placements() const { return placements_; }
