@@ -6,6 +6,25 @@
 
 namespace brisko {
 
+namespace {
+
+using B = TBrowseCfg;
+
+// Edit1 is the first control that takes the focus.
+// clang-format off
+const DesignRow<TBrowseCfg> kDesign[] = {
+    {&B::Image1,  {},   8,  8,  35, 35, 0,         {"icon"}},
+    {&B::Label1,  {},  52,  4, 343, 44, kWordWrap, {"Please specify the path to the config file you want to modify by clicking the Browse button or typing the path in the text box."}},
+    {&B::Label2,  {},   8, 52,  44, 22, 0,         {"Modify:"}},
+    {&B::Edit1,   {},  52, 52, 343, 22},
+    {&B::Button1, {},   8, 80,  75, 25, 0,         {"&Browse..."}},
+    {&B::Button2, {}, 239, 80,  75, 25, kDisabled, {"&OK"}},
+    {&B::Button3, {}, 320, 80,  75, 25, 0,         {"&Cancel"}},
+};
+// clang-format on
+
+}  // namespace
+
 void CancelConfigChoice(Window& dialog, Platform& platform) {
     dialog.hide();
     showMessage(platform.messages, MessageKind::Warning, Buttons::Ok,
@@ -16,17 +35,7 @@ void CancelConfigChoice(Window& dialog, Platform& platform) {
 
 TBrowseCfg::TBrowseCfg(TForm1& mainWindow)
     : Window("BrowseCfg", "Browse", 403, 108), form_(mainWindow) {
-    own({&Image1, &Label1, &Label2, &Edit1, &Button1, &Button2, &Button3});
-    Image1.setImage("icon");
-    Label1.setCaption(
-        "Please specify the path to the config file you want to modify by clicking the Browse "
-        "button or typing "
-        "the path in the text box.");
-    Label2.setCaption("Modify:");
-    Button1.setCaption("&Browse...");
-    Button2.setCaption("&OK");
-    Button2.setEnabled(false);
-    Button3.setCaption("&Cancel");
+    build(kDesign);
     OpenDialog1.title = "Browse...";
     OpenDialog1.filter = "Config Files (*.cfg)|*.cfg|All Files (*.*)|*.*";
     OpenDialog1.defaultExt = "*.cfg";

@@ -10,8 +10,23 @@ namespace {
 
 constexpr const char* kSection = "Brisko";
 
-// The test maps by index of MapSelectCombo; the game started chooses its map for each.
-constexpr const char* kTestMaps[] = {"Q3Test1", "Q3Test2", "Q3Tourney"};
+using M = TMapSelect;
+
+// MapSelectCombo lists the test maps; the game started chooses its map by the index.
+// clang-format off
+const DesignRow<TMapSelect> kDesign[] = {
+    {&M::Image1,         {},   8,   8,  35,  35, 0,         {"icon"}},
+    {&M::Label2,         {},  52,   8, 342,  32, kWordWrap, {"Please select a map with which you want to test your modified config."}},
+    {&M::Label1,         {},  52,  48,  64,  22, 0,         {"Test Map:"}},
+    {&M::MapSelectCombo, {}, 118,  48, 130,  22, 0,         {"Q3Test1", "Q3Test2", "Q3Tourney"}},
+    {&M::Cheats,         {}, 262,  48, 132,  22, 0,         {"Enable Cheats"}},
+    {&M::Button3,        {},   8,  84,  75,  25, 0,         {"More >>"}},
+    {&M::Button1,        {}, 238,  84,  75,  25, 0,         {"&OK"}},
+    {&M::Button2,        {}, 319,  84,  75,  25, 0,         {"&Cancel"}},
+    {&M::Label3,         {},   8, 128, 140,  16, 0,         {"Additional Parameters:"}},
+    {&M::txtParameters,  {}, 150, 124, 244,  22, kDisabled},
+};
+// clang-format on
 
 // A whole number as stored in Brisko.ini, or the error for a text that is none.
 int toInteger(const std::string& text) {
@@ -32,18 +47,7 @@ TMapSelect::TMapSelect(Platform& platform, const ProgramState& state, SearchFoll
       platform_(platform),
       state_(state),
       follower_(follower) {
-    own({&Image1, &Label2, &Label1, &MapSelectCombo, &Cheats, &Button3, &Button1, &Button2, &Label3,
-         &txtParameters});
-    Image1.setImage("icon");
-    Label2.setCaption("Please select a map with which you want to test your modified config.");
-    Label1.setCaption("Test Map:");
-    for (const char* map : kTestMaps) MapSelectCombo.addItem(map);
-    Cheats.setCaption("Enable Cheats");
-    Button3.setCaption("More >>");
-    Button1.setCaption("&OK");
-    Button2.setCaption("&Cancel");
-    Label3.setCaption("Additional Parameters:");
-    txtParameters.setEnabled(false);
+    build(kDesign);
     Button1.onClick = [this] { Button1Click(); };
     Button2.onClick = [this] { Button2Click(); };
     Button3.onClick = [this] { Button3Click(); };

@@ -26,6 +26,20 @@ std::string shortened(const std::string& path, std::size_t shown = kPathShown) {
     return path.substr(0, head) + kEllipsis + path.substr(tail);
 }
 
+using P = TSearchProgress;
+
+// Two lines for the texts that hold a path.
+// clang-format off
+const DesignRow<TSearchProgress> kDesign[] = {
+    {&P::LblSearching, {},  12,  12, 436, 30, kWordWrap},
+    {&P::LblFolders,   {},  12,  48, 436, 16},
+    {&P::LblFound,     {},  12,  66, 436, 16},
+    {&P::LblWaiting,   {},  12,  88, 436, 30, kWordWrap},
+    {&P::StopBtn,      {}, 336, 125, 112, 25, 0, {"Stop Searching"}},
+    {&P::WatchTimer},
+};
+// clang-format on
+
 // 1234567 as "1,234,567".
 std::string grouped(std::uint64_t number) {
     const std::string digits = std::to_string(number);
@@ -41,8 +55,7 @@ std::string grouped(std::uint64_t number) {
 
 TSearchProgress::TSearchProgress(Platform& platform)
     : Window("SearchProgress", "Brisko", 460, 160), platform_(platform) {
-    own({&LblSearching, &LblFolders, &LblFound, &LblWaiting, &StopBtn, &WatchTimer});
-    StopBtn.setCaption("Stop Searching");
+    build(kDesign);
     StopBtn.onClick = [this] { StopBtnClick(); };
     WatchTimer.onTimer = [this] { watchSearch(); };
 }

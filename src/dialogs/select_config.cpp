@@ -2,14 +2,26 @@
 
 namespace brisko {
 
+namespace {
+
+using S = TSelectConfig;
+
+// clang-format off
+const DesignRow<TSelectConfig> kDesign[] = {
+    {&S::Image1,        {},   8,  8,  35, 35, 0,         {"icon"}},
+    {&S::Label1,        {},  52,  8, 342, 32, kWordWrap, {"Please select the config file you wish to modify from the drop down list."}},
+    {&S::Label2,        {},   8, 50,  92, 22, 0,         {"Config to Modify:"}},
+    {&S::CfgFilesCombo, {}, 100, 50, 294, 22, kPaths},
+    {&S::Button1,       {}, 238, 80,  75, 25, 0,         {"&OK"}},
+    {&S::Button2,       {}, 319, 80,  75, 25, 0,         {"&Cancel"}},
+};
+// clang-format on
+
+}  // namespace
+
 TSelectConfig::TSelectConfig(TForm1& mainWindow, TBrowseCfg& browseCfg)
     : Window("SelectConfig", "Select Config", 402, 108), form_(mainWindow), browseCfg_(browseCfg) {
-    own({&Image1, &Label1, &Label2, &CfgFilesCombo, &Button1, &Button2});
-    Image1.setImage("icon");
-    Label1.setCaption("Please select the config file you wish to modify from the drop down list.");
-    Label2.setCaption("Config to Modify:");
-    Button1.setCaption("&OK");
-    Button2.setCaption("&Cancel");
+    build(kDesign);
     Button1.onClick = [this] { Button1Click(); };
     Button2.onClick = [this] { Button2Click(); };
     centreOn(mainWindow.platform().screen.desktop());

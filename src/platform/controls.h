@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace brisko {
@@ -272,6 +273,29 @@ class Timer : public Control {
 
   private:
     int interval_;
+};
+
+// Every kind of control, each wrapped by `Of`: Of<Label>, Of<GroupBox>, …
+template <template <class> class Of>
+using EveryKind = std::variant<Of<Label>, Of<GroupBox>, Of<Button>, Of<CheckBox>, Of<RadioGroup>,
+                               Of<RadioButton>, Of<ComboBox>, Of<Slider>, Of<TextField>, Of<Page>,
+                               Of<PageStack>, Of<TreeView>, Of<Picture>, Of<Timer>>;
+
+template <class C>
+using PointerTo = C*;
+
+// A control by its kind: code that treats every kind visits it, and never asks a
+// control what it is.
+using AnyControl = EveryKind<PointerTo>;
+
+inline Control& base(const AnyControl& control) {
+    return *std::visit([](Control* c) { return c; }, control);
+}
+
+// Lambdas overloaded for std::visit.
+template <class... F>
+struct Overloaded : F... {
+    using F::operator()...;
 };
 
 }  // namespace brisko

@@ -8,9 +8,45 @@ Window::Window(std::string name, std::string caption, int clientWidth, int clien
       width_(clientWidth + kFrameWidth),
       height_(clientHeight + kFrameHeight) {}
 
-Control* Window::find(const std::string& name) const {
-    for (Control* control : controls_)
-        if (control->name() == name) return control;
+void Window::place(const Placement& placement, std::initializer_list<const char*> shows) {
+    controls_.push_back(&base(placement.control));
+    placements_.push_back(placement);
+    const std::vector<std::string> texts(shows.begin(), shows.end());
+    std::visit(Overloaded{
+                   [&](ComboBox* list) {
+                       if (!texts.empty()) list->setItems(texts);
+                   },
+                   [&](Picture* picture) {
+                       if (!texts.empty()) picture->setImage(texts[0]);
+                   },
+                   [&](Page* page) {
+                       auto* stack =
+                           placement.parent ? std::get_if<PageStack*>(&*placement.parent) : nullptr;
+                       if (stack) (*stack)->add(*page);
+                   },
+                   [&](RadioButton* radio) {
+                       if (!texts.empty()) radio->setCaption(texts[0]);
+                       if (placement.flags & kChecked) radio->setChecked(true);
+                   },
+                   [&](auto* control) {
+                       if constexpr (requires { control->setCaption(texts[0]); })
+                           if (!texts.empty()) control->setCaption(texts[0]);
+                   },
+               },
+               placement.control);
+    if (placement.flags & kDisabled) base(placement.control).setEnabled(false);
+}
+
+const Page* Window::pageHolding(const Control& control) const {
+    // A parent is placed before the controls in it: one walk back through the rows
+    // meets every parent in turn.
+    const Control* current = &control;
+    for (auto it = placements_.rbegin(); it != placements_.rend(); ++it) {
+        if (&base(it->control) != current) continue;
+        if (!it->parent) return nullptr;
+        if (auto* page = std::get_if<Page*>(&*it->parent)) return *page;
+        current = &base(*it->parent);
+    }
     return nullptr;
 }
 

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <stdexcept>
 #include <string>
 
 #include "settings/form1.h"
@@ -50,20 +49,6 @@ constexpr const char* kResolutions[] = {
 };
 
 constexpr const char* kStencilShadows[] = {"Stencil Buffer Shadows", "Very Dark Stencil Buffer Shadows"};
-
-// The controls that stay disabled until an accelerator is chosen, in the order
-// their enabled state is set.
-constexpr const char* kGatedControls[] = {
-    "TreeView1", "Accelerator", "LblAccelerator", "TuneCombo", "rlightmaplighting",
-    "rdynamiclight", "rvertexlight", "rfullbright", "rlightmap", "rfastsky",
-    "LblShadowType", "ShadowCombo", "LblTextureMode", "TextureModeCombo", "cgmarks",
-    "rextcompresstextures", "rfinish", "rflares", "LblGamma", "LblIntensity",
-    "LblWeaponDetail", "GammaCombo", "IntensityCombo", "r_lodbiasCombo", "LblCurves",
-    "LblHigh", "LblLow", "LblGeoDetail", "rsubdivisions", "LblColorDepth",
-    "LblTextureQuality", "TextureDepthCombo", "TextureSizeCombo", "LblResolution", "LblTextureSize",
-    "ColorDepthCombo", "ResolutionCombo", "DefaultBtn", "LblTune", "Panel1",
-    "rsimpleitems", "rignorehwgamma",
-};
 // clang-format on
 
 }  // namespace
@@ -114,11 +99,8 @@ void TForm1::ApplyAcceleratorProfile(const AcceleratorProfile& profile) {
 void TForm1::ChangeEnableState(bool on) {
     const bool secondProcessor = platform_.processors.hasSecondProcessor();
     rsmp.setEnabled(on && secondProcessor);
-    for (const char* name : kGatedControls) {
-        Control* control = find(name);
-        if (!control) throw std::logic_error(std::string("No control ") + name);
-        control->setEnabled(on);
-    }
+    for (const auto& row : design())
+        if ((row.flags & kGated) == kGated) row.control.control(*this).setEnabled(on);
 }
 
 }  // namespace brisko

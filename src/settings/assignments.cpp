@@ -10,61 +10,63 @@ namespace brisko {
 namespace {
 
 template <typename T>
-T& control(TForm1& form, std::string_view name) {
-    if (auto* found = dynamic_cast<T*>(form.find(std::string(name)))) return *found;
-    throw std::logic_error("No control " + std::string(name) + " of the assigned kind");
+T& control(TForm1& form, Member<TForm1> member) {
+    const AnyControl any = member.in(form);
+    if (auto* found = std::get_if<T*>(&any)) return **found;
+    throw std::logic_error("No control " + base(any).name() + " of the assigned kind");
 }
 
-void setChecked(TForm1& form, std::string_view name, bool on) {
-    Control* found = form.find(std::string(name));
-    if (auto* box = dynamic_cast<CheckBox*>(found))
-        box->setChecked(on);
-    else if (auto* radio = dynamic_cast<RadioButton*>(found))
-        radio->setChecked(on);
+void setChecked(TForm1& form, Member<TForm1> member, bool on) {
+    const AnyControl any = member.in(form);
+    if (auto* box = std::get_if<CheckBox*>(&any))
+        (*box)->setChecked(on);
+    else if (auto* radio = std::get_if<RadioButton*>(&any))
+        (*radio)->setChecked(on);
     else
-        throw std::logic_error("No check box or radio button " + std::string(name));
+        throw std::logic_error("No check box or radio button " + base(any).name());
 }
 
 }  // namespace
 
-void assign(TForm1& form, std::string_view name, const Value& value) {
+void assign(TForm1& form, Member<TForm1> member, const Value& value) {
     using Kind = Value::Kind;
     switch (value.kind) {
         case Kind::Skip:
             return;
         case Kind::Checked:
-            setChecked(form, name, value.n != 0);
+            setChecked(form, member, value.n != 0);
             return;
         case Kind::ButtonOn:
-            control<RadioButton>(form, value.text).setChecked(true);
+            (form.*value.button).setChecked(true);
             return;
         case Kind::Position:
-            control<ComboBox>(form, name).setItemIndex(value.n);
+            control<ComboBox>(form, member).setItemIndex(value.n);
             return;
         case Kind::FromEnd: {
-            auto& list = control<ComboBox>(form, name);
+            auto& list = control<ComboBox>(form, member);
             list.setItemIndex(list.count() - value.n);
             return;
         }
         case Kind::SliderPosition:
-            control<Slider>(form, name).setPosition(value.n);
+            control<Slider>(form, member).setPosition(value.n);
             return;
         case Kind::PerAccelerator:
-            throw std::logic_error("Unresolved per-accelerator value for " + std::string(name));
+            throw std::logic_error("Unresolved per-accelerator value for " +
+                                   member.control(form).name());
         case Kind::RailStyle:
         case Kind::RailStyleRepaint:
-            control<ComboBox>(form, name).setItemIndex(value.n);
+            control<ComboBox>(form, member).setItemIndex(value.n);
             form.ApplyRailgunStyle(value.n);
             if (value.kind == Kind::RailStyleRepaint) form.RailPictures.repaint();
             return;
         case Kind::AppendAndSelect: {
-            auto& list = control<ComboBox>(form, name);
+            auto& list = control<ComboBox>(form, member);
             list.addItem(std::string(value.text));
             list.setItemIndex(value.n);
             return;
         }
         case Kind::Caption:
-            control<Label>(form, name).setCaption(std::string(value.text));
+            control<Label>(form, member).setCaption(std::string(value.text));
             return;
     }
 }

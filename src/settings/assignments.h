@@ -5,6 +5,9 @@
 
 #include <string_view>
 
+#include "platform/controls.h"
+#include "platform/window.h"
+
 namespace brisko {
 
 class TForm1;
@@ -13,7 +16,7 @@ struct Value {
     enum class Kind {
         Skip,              // the control is not set
         Checked,           // check box or radio button on (1) or off (0)
-        ButtonOn,          // the radio button named by text on, its partner off
+        ButtonOn,          // the radio button `button` on, its partner off
         Position,          // drop-down list: select position n
         FromEnd,           // drop-down list: select the n-th item from the end (1 = last)
         SliderPosition,    // slider: position n, clamped to its range
@@ -26,14 +29,15 @@ struct Value {
     Kind kind = Kind::Skip;
     int n = 0;
     std::string_view text = {};
+    RadioButton TForm1::*button = nullptr;
 };
 
 namespace values {
 inline constexpr Value none{Value::Kind::Skip};
 inline constexpr Value on{Value::Kind::Checked, 1};
 inline constexpr Value off{Value::Kind::Checked, 0};
-constexpr Value buttonOn(std::string_view button) {
-    return {Value::Kind::ButtonOn, 0, button};
+constexpr Value buttonOn(RadioButton TForm1::*button) {
+    return {Value::Kind::ButtonOn, 0, {}, button};
 }
 constexpr Value pos(int n) {
     return {Value::Kind::Position, n};
@@ -61,9 +65,9 @@ constexpr Value caption(std::string_view text) {
 }
 }  // namespace values
 
-// Gives the value to the named control. A PerAccelerator value must be resolved to
-// a Position by the caller first. Throws std::logic_error when the control does
-// not exist or is not of the value's kind.
-void assign(TForm1& form, std::string_view control, const Value& value);
+// Gives the value to the control. A PerAccelerator value must be resolved to a
+// Position by the caller first. Throws std::logic_error when the control is not of
+// the value's kind.
+void assign(TForm1& form, Member<TForm1> control, const Value& value);
 
 }  // namespace brisko

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,16 @@
 
 namespace brisko {
 
-struct SettingHelp;
 struct AcceleratorProfile;
+
+// The help of a setting, shown in the help panel of the page it sits on.
+struct SettingHelp {
+    const char* description = nullptr;
+    const char* cvarLine = nullptr;
+};
+
+// A control disabled until an accelerator is chosen.
+inline constexpr unsigned kGated = kFirstOwnFlag | kDisabled;
 
 // Page codes of the help panels.
 enum PageCode : std::uint8_t {
@@ -36,6 +45,9 @@ class TForm1 : public Window {
     static constexpr int kButtonHeight = 23;
 
     TForm1(Platform& platform, ProgramState& state);
+
+    // The window's design, a row for each control in the order of the window.
+    static std::span<const DesignRow<TForm1, SettingHelp>> design();
 
     Platform& platform() { return platform_; }
     ProgramState& program() { return state_; }
@@ -252,11 +264,10 @@ class TForm1 : public Window {
   private:
     void buildDesign();
     void wireReactions();
-    // The common pattern of a setting's reaction: help into its page's panel, then
-    // SaveConfirmed cleared.
-    void showHelp(const SettingHelp& help);
-    void settingChanged(const std::string& control);
-    void registerControls();
+    // The common pattern of a setting's reaction: its help into the panel of its
+    // page, then SaveConfirmed cleared.
+    void showHelp(const Control& setting);
+    void settingChanged(const Control& setting);
 
     Platform& platform_;
     ProgramState& state_;

@@ -1,20 +1,27 @@
 // The reactions of the setting controls. Every reaction follows one pattern: its
 // rule if it has one, then its help into its page's help panel, then
 // SaveConfirmed cleared. The exceptions are written out below.
+#include <stdexcept>
 #include <string>
 
-#include "settings/catalogue.h"
 #include "settings/form1.h"
 #include "settings/railgun_styles.h"
 
 namespace brisko {
 
-void TForm1::showHelp(const SettingHelp& help) {
-    UpdateHelpPanel(help.page, std::string(help.description), std::string(help.cvarLine));
+void TForm1::showHelp(const Control& setting) {
+    for (const auto& row : design()) {
+        if (&row.control.control(*this) != &setting || !row.more.description) continue;
+        const Page* page = pageHolding(setting);
+        for (std::uint8_t code = kRendererPage; code <= kNetworkPage; ++code)
+            if (&pageOf(code) == page)
+                return UpdateHelpPanel(code, row.more.description, row.more.cvarLine);
+    }
+    throw std::logic_error("No help for " + setting.name());
 }
 
-void TForm1::settingChanged(const std::string& control) {
-    showHelp(helpOf(control));
+void TForm1::settingChanged(const Control& setting) {
+    showHelp(setting);
     SaveConfirmed = false;
 }
 
@@ -32,20 +39,22 @@ void TForm1::wireReactions() {
     Distance.onChange = [this] { DistanceChange(); };
     OuterWidth.onChange = [this] { OuterWidthChange(); };
 
-    // Every other setting with help follows the pattern without a rule.
-    for (const SettingHelp& help : settingHelps()) {
-        const std::string name(help.control);
-        Reaction reaction = [this, name] { settingChanged(name); };
-        Control* control = find(name);
-        if (auto* box = dynamic_cast<CheckBox*>(control)) {
-            if (!box->onClick) box->onClick = reaction;
-        } else if (auto* radio = dynamic_cast<RadioButton*>(control)) {
-            if (!radio->onClick) radio->onClick = reaction;
-        } else if (auto* combo = dynamic_cast<ComboBox*>(control)) {
-            if (!combo->onChange) combo->onChange = reaction;
-        } else if (auto* slider = dynamic_cast<Slider*>(control)) {
-            if (!slider->onChange) slider->onChange = reaction;
-        }
+    // Every other setting with help follows the pattern without a rule: a box or
+    // radio button on its click, a list or slider on its change.
+    for (const auto& row : design()) {
+        if (!row.more.description) continue;
+        Reaction* reaction = std::visit(
+            [](auto* control) -> Reaction* {
+                if constexpr (requires { control->onClick; })
+                    return &control->onClick;
+                else if constexpr (requires { control->onChange; })
+                    return &control->onChange;
+                else
+                    return nullptr;
+            },
+            row.control.in(*this));
+        Control& setting = row.control.control(*this);
+        if (reaction && !*reaction) *reaction = [this, &setting] { settingChanged(setting); };
     }
     // ComboModel has no reaction.
 
@@ -73,40 +82,40 @@ void TForm1::rfastskyClick() {
         rnoportals.setChecked(false);
         rnoportals.setEnabled(false);
     }
-    settingChanged("rfastsky");
+    settingChanged(rfastsky);
 }
 
 // Flare rule: the flare size is usable only while flares are shown.
 void TForm1::rflaresClick() {
     FlareSizeCombo.setEnabled(rflares.checked());
     LblFlareSize.setEnabled(rflares.checked());
-    settingChanged("rflares");
+    settingChanged(rflares);
 }
 
 void TForm1::rsubdivisionsChange() {
     LblCurves.setCaption("Curve Detail: " + std::to_string(rsubdivisions.position()));
-    settingChanged("rsubdivisions");
+    settingChanged(rsubdivisions);
 }
 
 void TForm1::PlayerPredictClick() {
     if (!PlayerPredict.checked())
         showMessage(platform_.messages, MessageKind::Warning, Buttons::Ok,
                     "It is not advised to disabled client-side player prediction.");
-    settingChanged("PlayerPredict");
+    settingChanged(PlayerPredict);
 }
 
 // Unchecking the lightmap keeps the help panel as it was.
 void TForm1::rlightmapClick() {
-    if (rlightmap.checked()) showHelp(helpOf("rlightmap"));
+    if (rlightmap.checked()) showHelp(rlightmap);
     SaveConfirmed = false;
 }
 
 // Texture size and mode only explain themselves: they keep SaveConfirmed.
 void TForm1::TextureSizeComboChange() {
-    showHelp(helpOf("TextureSizeCombo"));
+    showHelp(TextureSizeCombo);
 }
 void TForm1::TextureModeComboChange() {
-    showHelp(helpOf("TextureModeCombo"));
+    showHelp(TextureModeCombo);
 }
 
 void TForm1::PlayerNameChange() {
@@ -115,17 +124,17 @@ void TForm1::PlayerNameChange() {
 
 void TForm1::InnerWidthChange() {
     writeRailSliderLabel(*this, InnerWidth);
-    settingChanged("InnerWidth");
+    settingChanged(InnerWidth);
 }
 
 void TForm1::DistanceChange() {
     writeRailSliderLabel(*this, Distance);
-    settingChanged("Distance");
+    settingChanged(Distance);
 }
 
 void TForm1::OuterWidthChange() {
     writeRailSliderLabel(*this, OuterWidth);
-    settingChanged("OuterWidth");
+    settingChanged(OuterWidth);
 }
 
 }  // namespace brisko

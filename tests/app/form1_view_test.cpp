@@ -7,7 +7,6 @@
 #include <QLabel>
 
 #include "config/load_config.h"
-#include "settings/catalogue.h"
 #include "support/scripted_platform.h"
 
 namespace brisko {
@@ -33,14 +32,17 @@ TEST(Form1View, EveryHelpTextFitsItsLabel) {
     const auto checkPanel = [&](std::uint8_t page, const std::string& what) {
         const TForm1::HelpPanel panel = form.helpPanel(page);
         for (const Label* label : {&panel.description, &panel.cvarLine}) {
-            const auto* widget = qobject_cast<QLabel*>(view.widget(label->name()));
+            const auto* widget = qobject_cast<QLabel*>(view.widget(*label));
             EXPECT_LE(neededHeight(widget), widget->contentsRect().height())
                 << what << ": " << widget->text().toStdString();
         }
     };
-    for (const SettingHelp& help : settingHelps()) {
-        form.UpdateHelpPanel(help.page, std::string(help.description), std::string(help.cvarLine));
-        checkPanel(help.page, std::string(help.control));
+    for (const auto& row : TForm1::design()) {
+        if (!row.more.description) continue;
+        for (std::uint8_t page = kRendererPage; page <= kNetworkPage; ++page) {
+            form.UpdateHelpPanel(page, row.more.description, row.more.cvarLine);
+            checkPanel(page, row.control.control(form).name());
+        }
     }
     for (int style = 0; style < static_cast<int>(form.RailGunStyleCombo.items().size()); ++style) {
         form.ApplyRailgunStyle(style);

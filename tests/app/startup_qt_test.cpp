@@ -111,8 +111,8 @@ struct StartupQtTest : ::testing::Test {
     }
 
     bool modal(qt::WindowWidget* window) { return QApplication::activeModalWidget() == window; }
-    QWidget* select(const char* name) { return views.selectConfig().widget(name); }
-    QWidget* browse(const char* name) { return views.browseCfg().widget(name); }
+    QWidget* select(const Control& control) { return views.selectConfig().widget(control); }
+    QWidget* browse(const Control& control) { return views.browseCfg().widget(control); }
     // Answers the message box on screen with a button, noting its text.
     void answerBox(const QString& button) {
         steps.add([] { return messageBox() != nullptr; },
@@ -140,7 +140,8 @@ TEST_F(StartupQtTest, EnterInTheSelectionDialogTakesTheFirstConfigShownByItsEnd)
     QStringList offered;
     steps.add([&] { return modal(dialog); },
               [&] {
-                  auto* combo = dynamic_cast<qt::DropDownCombo*>(select("CfgFilesCombo"));
+                  auto* combo =
+                      dynamic_cast<qt::DropDownCombo*>(select(program.SelectConfig.CfgFilesCombo));
                   for (int i = 0; i < combo->count(); ++i) offered << combo->itemText(i);
                   EXPECT_EQ(combo->currentIndex(), 0);
                   QStyleOptionComboBox closed;
@@ -159,8 +160,9 @@ TEST_F(StartupQtTest, EnterInTheSelectionDialogTakesTheFirstConfigShownByItsEnd)
                                     "The config I want to modify isn't listed..."}));
     EXPECT_EQ(program.state.currentConfigPath, file);
     EXPECT_EQ(program.Form1.PlayerName.text(), "Keel");
-    EXPECT_EQ(qobject_cast<QLineEdit*>(views.form1().widget("PlayerName"))->text(), "Keel");
-    EXPECT_TRUE(views.form1().widget("Accelerator")->isEnabled());
+    EXPECT_EQ(qobject_cast<QLineEdit*>(views.form1().widget(program.Form1.PlayerName))->text(),
+              "Keel");
+    EXPECT_TRUE(views.form1().widget(program.Form1.Accelerator)->isEnabled());
     EXPECT_TRUE(views.form1().window()->isVisible());
     EXPECT_FALSE(views.timer1().isActive());
     EXPECT_TRUE(boxes.empty());
@@ -183,7 +185,7 @@ TEST_F(StartupQtTest, AnErrorBoxAtStartUpStaysInFrontOfTheConfigChoice) {
                   pressBoxButton("OK");
               });
     steps.add([&] { return modal(dialog); },
-              [&] { QTest::keyClick(select("CfgFilesCombo"), Qt::Key_Escape); });
+              [&] { QTest::keyClick(select(program.SelectConfig.CfgFilesCombo), Qt::Key_Escape); });
     answerBox("OK");
     run();
     EXPECT_EQ(boxes, (std::vector<std::string>{"'abc' is not a valid integer value.",
@@ -194,9 +196,9 @@ TEST_F(StartupQtTest, AnErrorBoxAtStartUpStaysInFrontOfTheConfigChoice) {
 TEST_F(StartupQtTest, SaveAndTestSaysWhyItIsOff) {
     test::ScopedEnv path{"PATH", home.root().c_str()};
     home.file("q3config.cfg", configText("x"));
-    QWidget* button = views.form1().widget("SaveTestBtn");
+    QWidget* button = views.form1().widget(program.Form1.SaveTestBtn);
     steps.add([&] { return modal(views.selectConfig().window()); },
-              [&] { QTest::keyClick(select("CfgFilesCombo"), Qt::Key_Escape); });
+              [&] { QTest::keyClick(select(program.SelectConfig.CfgFilesCombo), Qt::Key_Escape); });
     answerBox("OK");
     run();
     EXPECT_FALSE(button->isEnabled());
@@ -209,7 +211,7 @@ TEST_F(StartupQtTest, ClosingTheMainWindowEndsTheProgram) {
     home.file("q3config.cfg", configText("x"));
     qt::WindowWidget* dialog = views.selectConfig().window();
     steps.add([&] { return modal(dialog); },
-              [&] { QTest::mouseClick(select("Button1"), Qt::LeftButton); });
+              [&] { QTest::mouseClick(select(program.SelectConfig.Button1), Qt::LeftButton); });
     steps.add([&] { return !dialog->isVisible() && program.Form1.Accelerator.enabled(); },
               [&] { views.form1().window()->close(); });
     run();
@@ -221,7 +223,7 @@ TEST_F(StartupQtTest, EscInTheSelectionDialogCancelsAndEndsTheProgram) {
     home.file("q3config.cfg", configText("x"));
     qt::WindowWidget* dialog = views.selectConfig().window();
     steps.add([&] { return modal(dialog); },
-              [&] { QTest::keyClick(select("CfgFilesCombo"), Qt::Key_Escape); });
+              [&] { QTest::keyClick(select(program.SelectConfig.CfgFilesCombo), Qt::Key_Escape); });
     answerBox("OK");
     run();
     EXPECT_EQ(boxes, std::vector<std::string>{"No config files selected for Brisko to modify."});
@@ -240,31 +242,31 @@ TEST_F(StartupQtTest, TheEscapeEntryLeadsToTheBrowseDialogDrivenByKeys) {
     qt::WindowWidget* browsing = views.browseCfg().window();
     steps.add([&] { return modal(selection); },
               [&] {
-                  QTest::keyClick(select("CfgFilesCombo"), Qt::Key_Down);
+                  QTest::keyClick(select(program.SelectConfig.CfgFilesCombo), Qt::Key_Down);
                   EXPECT_EQ(program.SelectConfig.CfgFilesCombo.itemIndex(), 1);
-                  QTest::mouseClick(select("Button1"), Qt::LeftButton);
+                  QTest::mouseClick(select(program.SelectConfig.Button1), Qt::LeftButton);
               });
     steps.add([&] { return browsing->isVisible() && !selection->isVisible(); },
               [&] {
                   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // not modal
                   EXPECT_FALSE(program.Form1.Accelerator.enabled());
-                  auto* edit = qobject_cast<QLineEdit*>(browse("Edit1"));
+                  auto* edit = qobject_cast<QLineEdit*>(browse(program.BrowseCfg.Edit1));
                   QTest::keyClick(edit, Qt::Key_Escape);
                   QTest::keyClick(edit, Qt::Key_Return);
                   EXPECT_TRUE(browsing->isVisible());
-                  EXPECT_FALSE(browse("Button2")->isEnabled());
+                  EXPECT_FALSE(browse(program.BrowseCfg.Button2)->isEnabled());
                   QTest::keyClicks(edit, QString::fromStdString(elsewhere.root()));
-                  EXPECT_FALSE(browse("Button2")->isEnabled());  // a folder
+                  EXPECT_FALSE(browse(program.BrowseCfg.Button2)->isEnabled());  // a folder
                   QTest::keyClicks(edit, "/mine.cfg");
-                  EXPECT_TRUE(browse("Button2")->isEnabled());
+                  EXPECT_TRUE(browse(program.BrowseCfg.Button2)->isEnabled());
                   QTest::keyClick(edit, Qt::Key_Return);
               });
     endWhen([&] { return !browsing->isVisible(); });
     run();
     EXPECT_EQ(program.state.currentConfigPath, other);
     EXPECT_EQ(program.Form1.PlayerName.text(), "Typed");
-    EXPECT_TRUE(views.form1().widget("Accelerator")->isEnabled());
-    EXPECT_TRUE(views.form1().widget("LblAccelerator")->isEnabled());
+    EXPECT_TRUE(views.form1().widget(program.Form1.Accelerator)->isEnabled());
+    EXPECT_TRUE(views.form1().widget(program.Form1.LblAccelerator)->isEnabled());
     EXPECT_TRUE(boxes.empty());
 }
 
@@ -274,15 +276,17 @@ TEST_F(StartupQtTest, NoConfigYesThenBrowsingWithTheButtons) {
     fileDialogs.answers.push_back(picked);
     qt::WindowWidget* browsing = views.browseCfg().window();
     answerBox("&Yes");
-    steps.add([&] { return modal(browsing); },
-              [&] {
-                  QTest::mouseClick(browse("Button1"), Qt::LeftButton);
-                  EXPECT_EQ(qobject_cast<QLineEdit*>(browse("Edit1"))->text().toStdString(),
-                            picked);
-                  EXPECT_TRUE(browse("Button2")->isEnabled());
-                  EXPECT_TRUE(browse("Button2")->hasFocus());
-                  QTest::mouseClick(browse("Button2"), Qt::LeftButton);
-              });
+    steps.add(
+        [&] { return modal(browsing); },
+        [&] {
+            QTest::mouseClick(browse(program.BrowseCfg.Button1), Qt::LeftButton);
+            EXPECT_EQ(
+                qobject_cast<QLineEdit*>(browse(program.BrowseCfg.Edit1))->text().toStdString(),
+                picked);
+            EXPECT_TRUE(browse(program.BrowseCfg.Button2)->isEnabled());
+            EXPECT_TRUE(browse(program.BrowseCfg.Button2)->hasFocus());
+            QTest::mouseClick(browse(program.BrowseCfg.Button2), Qt::LeftButton);
+        });
     endWhen([&] { return !browsing->isVisible(); });
     run();
     EXPECT_EQ(
@@ -332,8 +336,8 @@ TEST_F(StartupQtTest, TheProgressWindowComesAfterHalfASecondAndStopsTheSearch) {
                                                : std::vector<std::string>{};
     TSearchProgress& model = program.SearchProgress;
     qt::WindowWidget* window = views.searchProgress().window();
-    const auto text = [&](const char* name) {
-        return qobject_cast<QLabel*>(views.searchProgress().widget(name))->text().toStdString();
+    const auto text = [&](const Label& label) {
+        return qobject_cast<QLabel*>(views.searchProgress().widget(label))->text().toStdString();
     };
     ShowCount count;
     window->installEventFilter(&count);
@@ -362,13 +366,13 @@ TEST_F(StartupQtTest, TheProgressWindowComesAfterHalfASecondAndStopsTheSearch) {
                       EXPECT_GE(now - started, 500ms);
                       EXPECT_LE(now - started, 1s);
                       EXPECT_EQ(window->windowTitle(), "Brisko");
-                      EXPECT_EQ(text("LblSearching"),
+                      EXPECT_EQ(text(model.LblSearching),
                                 "Searching drive C: (" + home.root() + ") for config files…");
                   });
-        steps.add([&] { return !text("LblWaiting").empty(); },
+        steps.add([&] { return !text(model.LblWaiting).empty(); },
                   [&] {
-                      EXPECT_EQ(text("LblWaiting"), "Waiting for " + home.path("slow") + " …");
-                      EXPECT_EQ(text("LblFound"),
+                      EXPECT_EQ(text(model.LblWaiting), "Waiting for " + home.path("slow") + " …");
+                      EXPECT_EQ(text(model.LblFound),
                                 "Config files found: " + std::to_string(found.size()));
                       stop();
                   });

@@ -152,10 +152,11 @@ TEST_F(EngineTest, TodaysEnginesReadTheWindowsChoices) {
     useConfig(goldenFile("old-b.cfg"));
     selectItem(form.FovCombo, "110");
     selectItem(form.MaxFPSCombo, "75");
-    const Setting settings[] = {{"EffectColorCombo", 2},     {"Distance", 20},
-                                {"ComboModel", 1},           {"SkinColorCombo", 1},
-                                {"rextcompresstextures", 1}, {"cggun", 0},
-                                {"SampleRateCombo", 1},      {"ResolutionCombo", 5}};
+    using F = TForm1;
+    const Setting settings[] = {{&F::EffectColorCombo, 2},     {&F::Distance, 20},
+                                {&F::ComboModel, 1},           {&F::SkinColorCombo, 1},
+                                {&F::rextcompresstextures, 1}, {&F::cggun, 0},
+                                {&F::SampleRateCombo, 1},      {&F::ResolutionCombo, 5}};
     saveState(settings, "Player");
     const auto report = engine({"cg_fov", "com_maxfps", "r_railSegmentLength", "color1", "model",
                                 "headmodel", "r_ext_compressed_textures", "cg_drawGun",

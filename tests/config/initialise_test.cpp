@@ -10,7 +10,7 @@ namespace {
 using test::FormFixture;
 
 struct ListCase {
-    const char* control;
+    ComboBox TForm1::*control;
     int count;
     int index;          // selected index after start-up
     std::string first;  // first item
@@ -22,8 +22,7 @@ class GeneratedListTest : public FormFixture, public ::testing::WithParamInterfa
 
 TEST_P(GeneratedListTest, HasItsItemsAndSelection) {
     const ListCase& c = GetParam();
-    auto* list = dynamic_cast<ComboBox*>(form.find(c.control));
-    ASSERT_NE(list, nullptr);
+    const ComboBox* list = &(form.*c.control);
     EXPECT_EQ(list->count(), c.count);
     EXPECT_EQ(list->itemIndex(), c.index);
     EXPECT_EQ(list->items().front(), c.first);
@@ -33,26 +32,27 @@ TEST_P(GeneratedListTest, HasItsItemsAndSelection) {
 
 INSTANTIATE_TEST_SUITE_P(
     StartUp, GeneratedListTest,
-    ::testing::Values(ListCase{"cgbrasstimeCombo", 17, -1, "2.0 secs", "No Ammo", ""},
-                      ListCase{"HandicapCombo", 100, 0, "100", "1", "100"},
-                      ListCase{"FovCombo", 16, 7, "160", "10", "90"},
-                      ListCase{"MsgDisplayCombo", 6, 3, "None", "5", "3"},
-                      ListCase{"MaxPacketsCombo", 71, 60, "90", "20", "30"},
-                      ListCase{"MaxFPSCombo", 47, 46, "75", "0", "0"},
-                      ListCase{"FlareSizeCombo", 151, 110, "150", "0", "40"},
-                      ListCase{"RateCombo", 42, 36, "25000", "2500", "3000"},
-                      ListCase{"RailTrailTimeCombo", 26, 21, "2.5 secs", "No Trail", "0.4 secs"},
-                      ListCase{"GammaCombo", 31, 20, "3.0", "0.0", "1.0"},
-                      ListCase{"IntensityCombo", 51, 40, "5.0", "0.0", "1.0"},
-                      ListCase{"ResolutionCombo", 10, 2, "400x300", "2048x1536 ", "640x480"},
-                      ListCase{"TuneCombo", 3, 0, " Best Performance", " Best of Both Worlds",
-                               " Best Performance"},
-                      ListCase{"Accelerator", 11, 0, "Select One", "3Dfx Voodoo 3", "Select One"},
-                      ListCase{"TextureModeCombo", 5, 3, "GL Nearest", "GL Linear MipMap Linear",
-                               "GL Linear MipMap Nearest"},
-                      ListCase{"EffectColorCombo", 7, 3, "Blue", "White", "Red"},
-                      ListCase{"SampleRateCombo", 2, 1, "11 Khz", "22 Khz", "22 Khz"}),
-    [](const auto& info) { return std::string(info.param.control); });
+    ::testing::Values(
+        ListCase{&TForm1::cgbrasstimeCombo, 17, -1, "2.0 secs", "No Ammo", ""},
+        ListCase{&TForm1::HandicapCombo, 100, 0, "100", "1", "100"},
+        ListCase{&TForm1::FovCombo, 16, 7, "160", "10", "90"},
+        ListCase{&TForm1::MsgDisplayCombo, 6, 3, "None", "5", "3"},
+        ListCase{&TForm1::MaxPacketsCombo, 71, 60, "90", "20", "30"},
+        ListCase{&TForm1::MaxFPSCombo, 47, 46, "75", "0", "0"},
+        ListCase{&TForm1::FlareSizeCombo, 151, 110, "150", "0", "40"},
+        ListCase{&TForm1::RateCombo, 42, 36, "25000", "2500", "3000"},
+        ListCase{&TForm1::RailTrailTimeCombo, 26, 21, "2.5 secs", "No Trail", "0.4 secs"},
+        ListCase{&TForm1::GammaCombo, 31, 20, "3.0", "0.0", "1.0"},
+        ListCase{&TForm1::IntensityCombo, 51, 40, "5.0", "0.0", "1.0"},
+        ListCase{&TForm1::ResolutionCombo, 10, 2, "400x300", "2048x1536 ", "640x480"},
+        ListCase{&TForm1::TuneCombo, 3, 0, " Best Performance", " Best of Both Worlds",
+                 " Best Performance"},
+        ListCase{&TForm1::Accelerator, 11, 0, "Select One", "3Dfx Voodoo 3", "Select One"},
+        ListCase{&TForm1::TextureModeCombo, 5, 3, "GL Nearest", "GL Linear MipMap Linear",
+                 "GL Linear MipMap Nearest"},
+        ListCase{&TForm1::EffectColorCombo, 7, 3, "Blue", "White", "Red"},
+        ListCase{&TForm1::SampleRateCombo, 2, 1, "11 Khz", "22 Khz", "22 Khz"}),
+    [](const auto& info) { return test::nameOf(info.param.control); });
 
 TEST_F(FormFixture, RateListJumpsBetweenItsThreeRuns) {
     const auto& items = form.RateCombo.items();

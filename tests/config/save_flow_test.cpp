@@ -219,15 +219,14 @@ TEST_F(SaveFlow, ConfirmationDetailsTheChangedSettingsAndTheSize) {
 }
 
 struct ListCase {
-    const char* control;
+    ComboBox TForm1::*control;
     const char* title;
 };
 
 class ListWithoutSelection : public SaveFlow, public ::testing::WithParamInterface<ListCase> {};
 
 TEST_P(ListWithoutSelection, IsRefusedBeforeTheFileIsRead) {
-    auto* list = dynamic_cast<ComboBox*>(form.find(GetParam().control));
-    ASSERT_NE(list, nullptr);
+    ComboBox* list = &(form.*GetParam().control);
     int listFocused = 0;
     list->onViewFocus = [&listFocused] { ++listFocused; };
     list->setItemIndex(-1);
@@ -249,9 +248,10 @@ TEST_P(ListWithoutSelection, IsRefusedBeforeTheFileIsRead) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lists, ListWithoutSelection,
-                         ::testing::Values(ListCase{"ShadowCombo", "Type of shadow to render"},
-                                           ListCase{"ResolutionCombo", "Resolution"}),
-                         [](const auto& info) { return std::string(info.param.control); });
+                         ::testing::Values(ListCase{&TForm1::ShadowCombo,
+                                                    "Type of shadow to render"},
+                                           ListCase{&TForm1::ResolutionCombo, "Resolution"}),
+                         [](const auto& info) { return nameOf(info.param.control); });
 
 }  // namespace
 }  // namespace brisko::test

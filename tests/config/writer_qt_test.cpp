@@ -20,7 +20,7 @@ struct WriterQt : WriterFixture {
         form.SaveConfirmed = true;
         view.window()->show();
     }
-    QLineEdit* nameField() const { return qobject_cast<QLineEdit*>(view.widget("PlayerName")); }
+    QLineEdit* nameField() const { return qobject_cast<QLineEdit*>(view.widget(form.PlayerName)); }
 };
 
 TEST_F(WriterQt, SaveButtonWritesTheTypedNameAsUtf8) {
@@ -29,7 +29,7 @@ TEST_F(WriterQt, SaveButtonWritesTheTypedNameAsUtf8) {
     QTest::sendKeyEvent(QTest::Click, nameField(), Qt::Key_Eacute, QString::fromUtf8("\xc3\xa9"),
                         Qt::NoModifier);
     form.SaveConfirmed = true;  // typing cleared it; no question wanted here
-    auto* button = qobject_cast<QPushButton*>(view.widget("SaveBtn"));
+    auto* button = qobject_cast<QPushButton*>(view.widget(form.SaveBtn));
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(boxes(), std::vector<std::string>{});
@@ -46,7 +46,7 @@ TEST_F(WriterQt, EnterInTheWindowSaves) {
 
 TEST_F(WriterQt, ErrorOfAClickIsShownInTheBriskoBox) {
     state.currentConfigPath = folder.path("gone.cfg");
-    QTest::mouseClick(qobject_cast<QPushButton*>(view.widget("SaveBtn")), Qt::LeftButton);
+    QTest::mouseClick(qobject_cast<QPushButton*>(view.widget(form.SaveBtn)), Qt::LeftButton);
     EXPECT_EQ(sp.messages.shown,
               Boxes{errorBox("Cannot open file " + state.currentConfigPath + ".")});
 }

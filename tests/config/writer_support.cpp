@@ -40,57 +40,57 @@ bool becomeNobody() {
 
 void applySettings(TForm1& form, std::span<const Setting> settings) {
     for (const Setting& s : settings) {
-        Control* control = form.find(s.control);
-        if (auto* box = dynamic_cast<CheckBox*>(control))
-            box->setChecked(s.value != 0);
-        else if (auto* radio = dynamic_cast<RadioButton*>(control))
-            radio->setChecked(s.value != 0);
-        else if (auto* list = dynamic_cast<ComboBox*>(control))
-            list->setItemIndex(s.value);
-        else if (auto* slider = dynamic_cast<Slider*>(control))
-            slider->setPosition(s.value);
-        else
-            ADD_FAILURE() << "no setting control " << s.control;
+        std::visit(
+            Overloaded{
+                [&](CheckBox* box) { box->setChecked(s.value != 0); },
+                [&](RadioButton* radio) { radio->setChecked(s.value != 0); },
+                [&](ComboBox* list) { list->setItemIndex(s.value); },
+                [&](Slider* slider) { slider->setPosition(s.value); },
+                [&](Control* other) { ADD_FAILURE() << "no setting control " << other->name(); },
+            },
+            s.control.in(form));
     }
 }
 
 namespace {
 
+using F = TForm1;
+
 // clang-format off
 const Setting kStateA[] = {
-    {"rlightmaplighting", 1}, {"rdynamiclight", 1}, {"rfullbright", 0}, {"rlightmap", 1},
-    {"rfastsky", 1}, {"rdrawsun", 1}, {"rnoportals", 0}, {"ShadowCombo", 3},
-    {"TextureModeCombo", 4}, {"cgmarks", 1}, {"rextcompresstextures", 0}, {"rfinish", 1},
-    {"FlareSizeCombo", 110}, {"rflares", 1}, {"rsimpleitems", 0}, {"rignorehwgamma", 1},
-    {"rsubdivisions", 4}, {"GammaCombo", 18}, {"IntensityCombo", 38}, {"r_lodbiasCombo", 0},
-    {"TextureDepthCombo", 2}, {"TextureSizeCombo", 1}, {"ColorDepthCombo", 1},
-    {"ResolutionCombo", 3}, {"MsgDisplayCombo", 3}, {"cgdrawammowarning", 1},
-    {"cgdrawcrosshair", 1}, {"cgdrawcrosshairnames", 0}, {"crosshairhealth", 1}, {"cggun", 0},
-    {"netgraph", 1}, {"cgthirdperson", 0}, {"clnoprint", 1}, {"cgshowfps", 1}, {"cgautoswitch", 0},
-    {"cgbrasstimeCombo", 3}, {"cggibs", 1}, {"rsmp", 0}, {"HandicapCombo", 0}, {"ComboModel", 1},
-    {"EffectColorCombo", 3}, {"FovCombo", 7}, {"MaxFPSCombo", 35}, {"clrun", 1},
-    {"RailTrailTimeCombo", 21}, {"InnerWidth", 12}, {"Distance", 40}, {"OuterWidth", 100},
-    {"PlayerPredict", 1}, {"MaxPacketsCombo", 60}, {"RateCombo", 0}, {"loadas8bit", 0},
-    {"cgfootsteps", 1}, {"SampleRateCombo", 1}, {"SoundVolume", 7},
+    {&F::rlightmaplighting, 1}, {&F::rdynamiclight, 1}, {&F::rfullbright, 0}, {&F::rlightmap, 1},
+    {&F::rfastsky, 1}, {&F::rdrawsun, 1}, {&F::rnoportals, 0}, {&F::ShadowCombo, 3},
+    {&F::TextureModeCombo, 4}, {&F::cgmarks, 1}, {&F::rextcompresstextures, 0}, {&F::rfinish, 1},
+    {&F::FlareSizeCombo, 110}, {&F::rflares, 1}, {&F::rsimpleitems, 0}, {&F::rignorehwgamma, 1},
+    {&F::rsubdivisions, 4}, {&F::GammaCombo, 18}, {&F::IntensityCombo, 38}, {&F::r_lodbiasCombo, 0},
+    {&F::TextureDepthCombo, 2}, {&F::TextureSizeCombo, 1}, {&F::ColorDepthCombo, 1},
+    {&F::ResolutionCombo, 3}, {&F::MsgDisplayCombo, 3}, {&F::cgdrawammowarning, 1},
+    {&F::cgdrawcrosshair, 1}, {&F::cgdrawcrosshairnames, 0}, {&F::crosshairhealth, 1}, {&F::cggun, 0},
+    {&F::netgraph, 1}, {&F::cgthirdperson, 0}, {&F::clnoprint, 1}, {&F::cgshowfps, 1}, {&F::cgautoswitch, 0},
+    {&F::cgbrasstimeCombo, 3}, {&F::cggibs, 1}, {&F::rsmp, 0}, {&F::HandicapCombo, 0}, {&F::ComboModel, 1},
+    {&F::EffectColorCombo, 3}, {&F::FovCombo, 7}, {&F::MaxFPSCombo, 35}, {&F::clrun, 1},
+    {&F::RailTrailTimeCombo, 21}, {&F::InnerWidth, 12}, {&F::Distance, 40}, {&F::OuterWidth, 100},
+    {&F::PlayerPredict, 1}, {&F::MaxPacketsCombo, 60}, {&F::RateCombo, 0}, {&F::loadas8bit, 0},
+    {&F::cgfootsteps, 1}, {&F::SampleRateCombo, 1}, {&F::SoundVolume, 7},
 };
 
 // The sun and portal boxes are checked again after the sky is unchecked.
 const Setting kStateB[] = {
-    {"rvertexlight", 1}, {"rdynamiclight", 0}, {"rfullbright", 1}, {"rlightmap", 0},
-    {"rfastsky", 0}, {"rdrawsun", 1}, {"rnoportals", 1}, {"ShadowCombo", 1},
-    {"TextureModeCombo", 0}, {"cgmarks", 0}, {"rextcompresstextures", 1}, {"rfinish", 0},
-    {"FlareSizeCombo", 150}, {"rflares", 0}, {"rsimpleitems", 1}, {"rignorehwgamma", 0},
-    {"rsubdivisions", 999}, {"GammaCombo", 30}, {"IntensityCombo", 0}, {"r_lodbiasCombo", 2},
-    {"TextureDepthCombo", 0}, {"TextureSizeCombo", 3}, {"ColorDepthCombo", 2},
-    {"ResolutionCombo", 9}, {"MsgDisplayCombo", 0}, {"cgdrawammowarning", 0},
-    {"cgdrawcrosshair", 0}, {"cgdrawcrosshairnames", 1}, {"crosshairhealth", 0}, {"cggun", 1},
-    {"fragcounter", 1}, {"cgthirdperson", 1}, {"clnoprint", 0}, {"cgdrawtimer", 1},
-    {"cgautoswitch", 1}, {"cgbrasstimeCombo", 16}, {"cggibs", 0}, {"rsmp", 1},
-    {"HandicapCombo", 99}, {"ComboModel", 0}, {"SkinColorCombo", 1}, {"EffectColorCombo", 6}, {"FovCombo", 15},
-    {"MaxFPSCombo", 46}, {"clrun", 0}, {"RailTrailTimeCombo", 25}, {"InnerWidth", 1},
-    {"Distance", 100}, {"OuterWidth", 150}, {"PlayerPredict", 0}, {"MaxPacketsCombo", 70},
-    {"RateCombo", 41}, {"loadas8bit", 1}, {"cgfootsteps", 0}, {"SampleRateCombo", 0},
-    {"SoundVolume", 10},
+    {&F::rvertexlight, 1}, {&F::rdynamiclight, 0}, {&F::rfullbright, 1}, {&F::rlightmap, 0},
+    {&F::rfastsky, 0}, {&F::rdrawsun, 1}, {&F::rnoportals, 1}, {&F::ShadowCombo, 1},
+    {&F::TextureModeCombo, 0}, {&F::cgmarks, 0}, {&F::rextcompresstextures, 1}, {&F::rfinish, 0},
+    {&F::FlareSizeCombo, 150}, {&F::rflares, 0}, {&F::rsimpleitems, 1}, {&F::rignorehwgamma, 0},
+    {&F::rsubdivisions, 999}, {&F::GammaCombo, 30}, {&F::IntensityCombo, 0}, {&F::r_lodbiasCombo, 2},
+    {&F::TextureDepthCombo, 0}, {&F::TextureSizeCombo, 3}, {&F::ColorDepthCombo, 2},
+    {&F::ResolutionCombo, 9}, {&F::MsgDisplayCombo, 0}, {&F::cgdrawammowarning, 0},
+    {&F::cgdrawcrosshair, 0}, {&F::cgdrawcrosshairnames, 1}, {&F::crosshairhealth, 0}, {&F::cggun, 1},
+    {&F::fragcounter, 1}, {&F::cgthirdperson, 1}, {&F::clnoprint, 0}, {&F::cgdrawtimer, 1},
+    {&F::cgautoswitch, 1}, {&F::cgbrasstimeCombo, 16}, {&F::cggibs, 0}, {&F::rsmp, 1},
+    {&F::HandicapCombo, 99}, {&F::ComboModel, 0}, {&F::SkinColorCombo, 1}, {&F::EffectColorCombo, 6}, {&F::FovCombo, 15},
+    {&F::MaxFPSCombo, 46}, {&F::clrun, 0}, {&F::RailTrailTimeCombo, 25}, {&F::InnerWidth, 1},
+    {&F::Distance, 100}, {&F::OuterWidth, 150}, {&F::PlayerPredict, 0}, {&F::MaxPacketsCombo, 70},
+    {&F::RateCombo, 41}, {&F::loadas8bit, 1}, {&F::cgfootsteps, 0}, {&F::SampleRateCombo, 0},
+    {&F::SoundVolume, 10},
 };
 // clang-format on
 

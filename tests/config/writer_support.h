@@ -22,7 +22,7 @@ bool becomeNobody();
 // A control set to a value: check box or radio button 1 (checked) or 0, list
 // index (-1: no selection), slider position.
 struct Setting {
-    const char* control;
+    Member<TForm1> control;
     int value;
 };
 void applySettings(TForm1& form, std::span<const Setting> settings);

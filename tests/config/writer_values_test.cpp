@@ -22,13 +22,13 @@ Lines composed(TForm1& form) {
 // with other controls set first where the cvar depends on them too.
 struct MappingCase {
     std::vector<Setting> first;
-    const char* control;
+    Member<TForm1> control;
     const char* cvar;
     std::vector<std::pair<int, const char*>> written;
 };
 
 void PrintTo(const MappingCase& c, std::ostream* out) {
-    *out << c.control << " -> " << c.cvar;
+    *out << nameOf(c.control) << " -> " << c.cvar;
 }
 
 class WrittenValueTest : public FormFixture, public ::testing::WithParamInterface<MappingCase> {};
@@ -48,44 +48,46 @@ TEST_P(WrittenValueTest, WritesTheMappedValue) {
     }
 }
 
+using F = TForm1;
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Mappings, WrittenValueTest, ::testing::Values(
     // Shadows: stencil bits and the shadow kind.
-    MappingCase{{}, "ShadowCombo", "r_stencilbits", {{0, "0"}, {1, "0"}, {2, "8"}, {3, "8"}}},
-    MappingCase{{}, "ShadowCombo", "cg_shadows", {{0, "0"}, {3, "3"}}},
-    MappingCase{{}, "TextureModeCombo", "r_texturemode",
+    MappingCase{{}, &F::ShadowCombo, "r_stencilbits", {{0, "0"}, {1, "0"}, {2, "8"}, {3, "8"}}},
+    MappingCase{{}, &F::ShadowCombo, "cg_shadows", {{0, "0"}, {3, "3"}}},
+    MappingCase{{}, &F::TextureModeCombo, "r_texturemode",
                 {{0, "GL_NEAREST"}, {1, "GL_NEAREST_MIPMAP"}, {2, "GL_LINEAR"},
                  {3, "GL_LINEAR_MIPMAP_NEAREST"}, {4, "GL_LINEAR_MIPMAP_LINEAR"}}},
     // Texture quality, colour depth, depth buffer.
-    MappingCase{{}, "TextureDepthCombo", "r_texturebits", {{0, "0"}, {1, "16"}, {2, "32"}}},
-    MappingCase{{}, "ColorDepthCombo", "r_colorbits", {{0, "0"}, {1, "16"}, {2, "32"}, {-1, "0"}}},
-    MappingCase{{}, "ColorDepthCombo", "r_depthbits", {{0, "0"}, {1, "16"}, {2, "32"}}},
+    MappingCase{{}, &F::TextureDepthCombo, "r_texturebits", {{0, "0"}, {1, "16"}, {2, "32"}}},
+    MappingCase{{}, &F::ColorDepthCombo, "r_colorbits", {{0, "0"}, {1, "16"}, {2, "32"}, {-1, "0"}}},
+    MappingCase{{}, &F::ColorDepthCombo, "r_depthbits", {{0, "0"}, {1, "16"}, {2, "32"}}},
     // Resolution: the mode number is the position in the list, counted from 1.
-    MappingCase{{}, "ResolutionCombo", "r_mode", {{0, "1"}, {2, "3"}, {9, "10"}}},
+    MappingCase{{}, &F::ResolutionCombo, "r_mode", {{0, "1"}, {2, "3"}, {9, "10"}}},
     // Shell casings and rail trails in milliseconds.
-    MappingCase{{}, "cgbrasstimeCombo", "cg_brasstime",
+    MappingCase{{}, &F::cgbrasstimeCombo, "cg_brasstime",
                 {{0, "2000"}, {1, "1900"}, {10, "1000"}, {15, "500"}, {16, "0"}, {-1, ""}}},
-    MappingCase{{}, "RailTrailTimeCombo", "cg_railtrailtime",
+    MappingCase{{}, &F::RailTrailTimeCombo, "cg_railtrailtime",
                 {{0, "2500"}, {15, "1000"}, {21, "400"}, {24, "100"}, {25, "0"}}},
     // Sound volume in tenths, sample rate in kHz.
-    MappingCase{{}, "SoundVolume", "s_volume",
+    MappingCase{{}, &F::SoundVolume, "s_volume",
                 {{0, "0"}, {1, "0.1"}, {5, "0.5"}, {9, "0.9"}, {10, "1"}}},
-    MappingCase{{}, "SampleRateCombo", "s_khz", {{0, "11"}, {1, "22"}}},
+    MappingCase{{}, &F::SampleRateCombo, "s_khz", {{0, "11"}, {1, "22"}}},
     // Lag-o-meter under its own name; the rail coil distance as r_segmentlength.
-    MappingCase{{}, "netgraph", "lagometer", {{1, "1"}}},
-    MappingCase{{}, "fragcounter", "lagometer", {{1, "0"}}},
-    MappingCase{{}, "Distance", "r_segmentlength", {{37, "37"}}},
+    MappingCase{{}, &F::netgraph, "lagometer", {{1, "1"}}},
+    MappingCase{{}, &F::fragcounter, "lagometer", {{1, "0"}}},
+    MappingCase{{}, &F::Distance, "r_segmentlength", {{37, "37"}}},
     // The player's model with the player colour as its skin, body and head; the
     // rail's effect colour as the game's colour code ("Blue" 1 … "White" 7).
-    MappingCase{{{"SkinColorCombo", 1}}, "ComboModel", "model", {{0, "visor/blue"}, {1, "sarge/blue"}}},
-    MappingCase{{{"ComboModel", 1}}, "SkinColorCombo", "headmodel", {{0, "sarge/red"}, {1, "sarge/blue"}}},
-    MappingCase{{}, "EffectColorCombo", "color",
+    MappingCase{{{&F::SkinColorCombo, 1}}, &F::ComboModel, "model", {{0, "visor/blue"}, {1, "sarge/blue"}}},
+    MappingCase{{{&F::ComboModel, 1}}, &F::SkinColorCombo, "headmodel", {{0, "sarge/red"}, {1, "sarge/blue"}}},
+    MappingCase{{}, &F::EffectColorCombo, "color",
                 {{0, "1"}, {1, "2"}, {2, "3"}, {3, "4"}, {4, "5"}, {5, "6"}, {6, "7"}}},
-    MappingCase{{}, "EffectColorCombo", "color1",
+    MappingCase{{}, &F::EffectColorCombo, "color1",
                 {{0, "1"}, {1, "2"}, {2, "3"}, {3, "4"}, {4, "5"}, {5, "6"}, {6, "7"}}},
     // Lighting.
-    MappingCase{{}, "rlightmaplighting", "r_vertexlight", {{1, "0"}}},
-    MappingCase{{}, "rvertexlight", "r_vertexlight", {{1, "1"}}}));
+    MappingCase{{}, &F::rlightmaplighting, "r_vertexlight", {{1, "0"}}},
+    MappingCase{{}, &F::rvertexlight, "r_vertexlight", {{1, "1"}}}));
 // clang-format on
 
 }  // namespace

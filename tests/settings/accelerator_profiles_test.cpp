@@ -113,22 +113,24 @@ TEST_F(FormFixture, ChoosingACardUnlocksTheGatedControlsOnly) {
     selectNoPreset(form);
     chooseAccelerator(form, "Matrox G400");
     // clang-format off
-    const char* const gated[] = {
-        "TreeView1", "Accelerator", "LblAccelerator", "TuneCombo", "rlightmaplighting",
-        "rdynamiclight", "rvertexlight", "rfullbright", "rlightmap", "rfastsky", "LblShadowType",
-        "ShadowCombo", "LblTextureMode", "TextureModeCombo", "cgmarks", "rextcompresstextures",
-        "rfinish", "rflares", "LblGamma", "LblIntensity", "LblWeaponDetail", "GammaCombo",
-        "IntensityCombo", "r_lodbiasCombo", "LblCurves", "LblHigh", "LblLow", "LblGeoDetail",
-        "rsubdivisions", "LblColorDepth", "LblTextureQuality", "TextureDepthCombo",
-        "TextureSizeCombo", "LblResolution", "LblTextureSize", "ColorDepthCombo", "ResolutionCombo",
-        "DefaultBtn", "LblTune", "Panel1", "rsimpleitems", "rignorehwgamma",
-    };
+    const Control* const gated[] = {
+        &form.TreeView1, &form.Accelerator, &form.LblAccelerator, &form.TuneCombo,
+        &form.rlightmaplighting, &form.rdynamiclight, &form.rvertexlight, &form.rfullbright,
+        &form.rlightmap, &form.rfastsky, &form.LblShadowType, &form.ShadowCombo,
+        &form.LblTextureMode, &form.TextureModeCombo, &form.cgmarks, &form.rextcompresstextures,
+        &form.rfinish, &form.rflares, &form.LblGamma, &form.LblIntensity, &form.LblWeaponDetail,
+        &form.GammaCombo, &form.IntensityCombo, &form.r_lodbiasCombo, &form.LblCurves,
+        &form.LblHigh, &form.LblLow, &form.LblGeoDetail, &form.rsubdivisions, &form.LblColorDepth,
+        &form.LblTextureQuality, &form.TextureDepthCombo, &form.TextureSizeCombo,
+        &form.LblResolution, &form.LblTextureSize, &form.ColorDepthCombo, &form.ResolutionCombo,
+        &form.DefaultBtn, &form.LblTune, &form.Panel1, &form.rsimpleitems, &form.rignorehwgamma};
     // clang-format on
-    for (const char* name : gated) EXPECT_TRUE(form.find(name)->enabled()) << name;
+    for (const Control* control : gated) EXPECT_TRUE(control->enabled()) << control->name();
     // The sky and flare rules keep theirs; the player movement box stays locked.
-    for (const char* name : {"rdrawsun", "rnoportals", "FlareSizeCombo", "LblFlareSize",
-                             "PlayerMovement", "CheckBox7", "rsmp"})
-        EXPECT_FALSE(form.find(name)->enabled()) << name;
+    const Control* const locked[] = {&form.rdrawsun,     &form.rnoportals,     &form.FlareSizeCombo,
+                                     &form.LblFlareSize, &form.PlayerMovement, &form.CheckBox7,
+                                     &form.rsmp};
+    for (const Control* control : locked) EXPECT_FALSE(control->enabled()) << control->name();
 }
 
 TEST_F(FormFixture, SmpFollowsTheProcessorQueryOnEveryChoice) {

@@ -54,8 +54,8 @@ TEST(PresetsQt, OpeningTheAcceleratorListAndPickingACardUnlocksTheWindow) {
     form.Accelerator.setEnabled(true);
     form.LblAccelerator.setEnabled(true);
 
-    auto* combo = qobject_cast<QComboBox*>(view.widget("Accelerator"));
-    auto* tree = qobject_cast<QTreeWidget*>(view.widget("TreeView1"));
+    auto* combo = qobject_cast<QComboBox*>(view.widget(form.Accelerator));
+    auto* tree = qobject_cast<QTreeWidget*>(view.widget(form.TreeView1));
     ASSERT_NE(combo, nullptr);
     ASSERT_NE(tree, nullptr);
     ASSERT_EQ(combo->itemText(0), "Select One");
@@ -81,15 +81,15 @@ TEST(PresetsQt, OpeningTheAcceleratorListAndPickingACardUnlocksTheWindow) {
     EXPECT_EQ(form.Accelerator.text(), "3Dfx Voodoo 1");
     EXPECT_EQ(combo->currentText(), "3Dfx Voodoo 1");
     // The profile ran and " Best Performance" was applied for the card.
-    auto* resolutions = qobject_cast<QComboBox*>(view.widget("ResolutionCombo"));
+    auto* resolutions = qobject_cast<QComboBox*>(view.widget(form.ResolutionCombo));
     ASSERT_NE(resolutions, nullptr);
     EXPECT_EQ(itemsOf(resolutions), (QStringList{"400x300", "512x384", "640x480"}));
     EXPECT_EQ(resolutions->currentText(), "512x384");
-    EXPECT_EQ(qobject_cast<QComboBox*>(view.widget("ShadowCombo"))->count(), 2);
+    EXPECT_EQ(qobject_cast<QComboBox*>(view.widget(form.ShadowCombo))->count(), 2);
     EXPECT_TRUE(form.TreeView1.enabled());
     EXPECT_TRUE(tree->isEnabled());
-    EXPECT_TRUE(view.widget("ResolutionCombo")->isEnabled());
-    EXPECT_TRUE(view.widget("DefaultBtn")->isEnabled());
+    EXPECT_TRUE(view.widget(form.ResolutionCombo)->isEnabled());
+    EXPECT_TRUE(view.widget(form.DefaultBtn)->isEnabled());
     EXPECT_TRUE(sp.messages.shown.empty());
 }
 

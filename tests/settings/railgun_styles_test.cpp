@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "preset_test_support.h"
-#include "settings/catalogue.h"
 #include "support/form_fixture.h"
 
 namespace brisko::test {
@@ -83,9 +82,10 @@ TEST_F(FormFixture, BeamAfterQuake3ArenaRunsOnlyDistanceChangeBeforeItsOwnHelp) 
     form.RailGunStyleCombo.userSelect(1);
 
     EXPECT_EQ(*reactions, std::vector<std::string>{"Distance"});
-    EXPECT_EQ(descriptions, (std::vector<std::string>{std::string(helpOf("Distance").description),
-                                                      "High intensity Railgun trail."}));
-    EXPECT_EQ(cvars, (std::vector<std::string>{std::string(helpOf("Distance").cvarLine), "N/A"}));
+    EXPECT_EQ(descriptions, (std::vector<std::string>{
+                                "Sets the distance between the coils when the Railgun is fired.",
+                                "High intensity Railgun trail."}));
+    EXPECT_EQ(cvars, (std::vector<std::string>{"r_railsegmentlength [value] default: 64", "N/A"}));
 }
 
 TEST_F(FormFixture, ApplyingAStyleLeavesTheStyleListAsItIs) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "preset_test_support.h"
-#include "settings/catalogue.h"
 #include "support/form_fixture.h"
 
 namespace brisko::test {
@@ -15,29 +14,30 @@ const char* const kQuestion =
 // The value each control holds after a restore: "on"/"off" for boxes and radio
 // buttons, the selected item's text for lists, the position for sliders.
 struct DefaultCase {
-    const char* control;
+    Member<TForm1> control;
     const char* value;
 };
+using F = TForm1;
 
 // clang-format off
 const DefaultCase kDefaults[] = {
-    {"rlightmaplighting", "on"}, {"rvertexlight", "off"}, {"rfullbright", "off"}, {"rlightmap", "off"},
-    {"rfastsky", "on"}, {"rdrawsun", "off"}, {"rnoportals", "on"},
-    {"ShadowCombo", "Ordinary Shadows"}, {"TextureModeCombo", "GL Linear MipMap Nearest"},
-    {"cgmarks", "on"}, {"rextcompresstextures", "on"}, {"rfinish", "on"}, {"rflares", "off"},
-    {"rsimpleitems", "off"}, {"rignorehwgamma", "off"}, {"rsubdivisions", "4"},
-    {"GammaCombo", "1.0"}, {"IntensityCombo", "1.0"}, {"r_lodbiasCombo", "Default"},
-    {"FlareSizeCombo", "40"}, {"TextureDepthCombo", "Compressed"}, {"TextureSizeCombo", "High"},
-    {"ColorDepthCombo", "Default"}, {"ResolutionCombo", "640x480"}, {"TuneCombo", " Default Settings"},
-    {"cgbrasstimeCombo", "1.2 secs"}, {"cgdrawammowarning", "on"}, {"cgdrawcrosshair", "on"},
-    {"cgdrawcrosshairnames", "on"}, {"crosshairhealth", "on"}, {"cggun", "on"}, {"netgraph", "on"},
-    {"fragcounter", "off"}, {"cgthirdperson", "off"}, {"clnoprint", "on"}, {"cgdrawtimer", "on"},
-    {"cgshowfps", "off"}, {"cgautoswitch", "on"}, {"cggibs", "on"}, {"rsmp", "off"},
-    {"HandicapCombo", "100"}, {"SkinColorCombo", "Red"}, {"FovCombo", "90"}, {"MaxFPSCombo", "0"},
-    {"clrun", "on"}, {"RailGunStyleCombo", "Quake3Arena"}, {"EffectColorCombo", "Red"},
-    {"RailTrailTimeCombo", "0.4 secs"}, {"InnerWidth", "16"}, {"Distance", "64"}, {"OuterWidth", "128"},
-    {"PlayerPredict", "on"}, {"MaxPacketsCombo", "30"}, {"RateCombo", "3000"}, {"loadas8bit", "on"},
-    {"cgfootsteps", "on"}, {"SampleRateCombo", "22 Khz"}, {"SoundVolume", "7"},
+    {&F::rlightmaplighting, "on"}, {&F::rvertexlight, "off"}, {&F::rfullbright, "off"}, {&F::rlightmap, "off"},
+    {&F::rfastsky, "on"}, {&F::rdrawsun, "off"}, {&F::rnoportals, "on"},
+    {&F::ShadowCombo, "Ordinary Shadows"}, {&F::TextureModeCombo, "GL Linear MipMap Nearest"},
+    {&F::cgmarks, "on"}, {&F::rextcompresstextures, "on"}, {&F::rfinish, "on"}, {&F::rflares, "off"},
+    {&F::rsimpleitems, "off"}, {&F::rignorehwgamma, "off"}, {&F::rsubdivisions, "4"},
+    {&F::GammaCombo, "1.0"}, {&F::IntensityCombo, "1.0"}, {&F::r_lodbiasCombo, "Default"},
+    {&F::FlareSizeCombo, "40"}, {&F::TextureDepthCombo, "Compressed"}, {&F::TextureSizeCombo, "High"},
+    {&F::ColorDepthCombo, "Default"}, {&F::ResolutionCombo, "640x480"}, {&F::TuneCombo, " Default Settings"},
+    {&F::cgbrasstimeCombo, "1.2 secs"}, {&F::cgdrawammowarning, "on"}, {&F::cgdrawcrosshair, "on"},
+    {&F::cgdrawcrosshairnames, "on"}, {&F::crosshairhealth, "on"}, {&F::cggun, "on"}, {&F::netgraph, "on"},
+    {&F::fragcounter, "off"}, {&F::cgthirdperson, "off"}, {&F::clnoprint, "on"}, {&F::cgdrawtimer, "on"},
+    {&F::cgshowfps, "off"}, {&F::cgautoswitch, "on"}, {&F::cggibs, "on"}, {&F::rsmp, "off"},
+    {&F::HandicapCombo, "100"}, {&F::SkinColorCombo, "Red"}, {&F::FovCombo, "90"}, {&F::MaxFPSCombo, "0"},
+    {&F::clrun, "on"}, {&F::RailGunStyleCombo, "Quake3Arena"}, {&F::EffectColorCombo, "Red"},
+    {&F::RailTrailTimeCombo, "0.4 secs"}, {&F::InnerWidth, "16"}, {&F::Distance, "64"}, {&F::OuterWidth, "128"},
+    {&F::PlayerPredict, "on"}, {&F::MaxPacketsCombo, "30"}, {&F::RateCombo, "3000"}, {&F::loadas8bit, "on"},
+    {&F::cgfootsteps, "on"}, {&F::SampleRateCombo, "22 Khz"}, {&F::SoundVolume, "7"},
 };
 // clang-format on
 
@@ -73,7 +73,7 @@ TEST_F(FormFixture, RestoringSetsEveryDefault) {
     sp.messages.answers = {Answer::Yes};
     form.DefaultBtn.click();
     for (const DefaultCase& row : kDefaults)
-        EXPECT_EQ(valueOf(form.find(row.control)), row.value) << row.control;
+        EXPECT_EQ(valueOf(&row.control.control(form)), row.value) << nameOf(row.control);
     EXPECT_EQ(form.LblCurves.caption(), "Curve Detail: 4");
     EXPECT_EQ(form.LblInnerWidth.caption(), "Inner Trail Width: 16");
     EXPECT_EQ(form.LblDistance.caption(), "Distance Between Coils: 64");
@@ -186,8 +186,10 @@ TEST_F(FormFixture, FlaresOffDisablesTheFlareSizeWhichIsStillSelected) {
 TEST_F(FormFixture, TheRailgunPageEndsWithTheLastSliderThatMoved) {
     form.ApplyBestVisualQuality();  // "Beam": only the coil distance differs
     form.RestoreDefaults();
-    EXPECT_EQ(help(kRailPage), std::make_pair(std::string(helpOf("Distance").description),
-                                              std::string(helpOf("Distance").cvarLine)));
+    EXPECT_EQ(help(kRailPage),
+              std::make_pair(std::string("Sets the distance between the coils when the Railgun is "
+                                         "fired."),
+                             std::string("r_railsegmentlength [value] default: 64")));
     EXPECT_EQ(form.RailGunStyleCombo.text(), "Quake3Arena");
 }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "preset_test_support.h"
-#include "settings/catalogue.h"
 #include "support/form_fixture.h"
 
 namespace brisko::test {
@@ -117,26 +116,27 @@ TEST_P(PresetTest, WithoutAnAcceleratorThePerCardRowsAreSkipped) {
 // 0, a list its position, a slider its position. A row a preset skips ends where the
 // others leave it; the per-accelerator rows are those of "3Dfx Voodoo 2".
 struct Row {
-    const char* control;
+    Member<TForm1> control;
     int value[3];
 };
+using F = TForm1;
 // clang-format off
 const Row kRows[] = {
-    {"rvertexlight", {1, 0, 0}},         {"rdynamiclight", {0, 1, 0}},        {"rlightmaplighting", {0, 1, 1}},
-    {"rfullbright", {0, 0, 0}},          {"rlightmap", {0, 0, 0}},            {"rfastsky", {0, 1, 1}},
-    {"rnoportals", {0, 1, 1}},           {"rdrawsun", {0, 1, 0}},             {"ShadowCombo", {0, 1, 0}},
-    {"TextureModeCombo", {3, 4, 4}},     {"cgmarks", {0, 1, 1}},              {"rextcompresstextures", {1, 0, 0}},
-    {"rfinish", {0, 1, 1}},              {"rflares", {0, 1, 1}},              {"FlareSizeCombo", {150, 110, 130}},
-    {"rsimpleitems", {1, 0, 0}},         {"rignorehwgamma", {1, 1, 1}},       {"r_lodbiasCombo", {2, 0, 0}},
-    {"rsubdivisions", {999, 1, 10}},     {"TextureSizeCombo", {2, 0, 1}},     {"TextureDepthCombo", {0, 2, 1}},
-    {"ColorDepthCombo", {0, 1, 1}},      {"ResolutionCombo", {1, 3, 2}},      {"cgbrasstimeCombo", {16, 6, 8}},
-    {"cggibs", {0, 1, 1}},               {"cgdrawammowarning", {1, 1, 1}},    {"cgdrawcrosshair", {1, 1, 1}},
-    {"cgdrawcrosshairnames", {1, 1, 1}}, {"crosshairhealth", {1, 1, 1}},      {"cggun", {0, 1, 1}},
-    {"fragcounter", {1, 0, 0}},          {"netgraph", {0, 1, 1}},             {"cgthirdperson", {0, 0, 0}},
-    {"clnoprint", {1, 1, 1}},            {"cgshowfps", {1, 1, 1}},            {"MaxFPSCombo", {46, 46, 46}},
-    {"clrun", {1, 1, 1}},                {"RailGunStyleCombo", {3, 1, 0}},    {"PlayerPredict", {1, 1, 1}},
-    {"loadas8bit", {1, 0, 0}},           {"cgfootsteps", {0, 1, 1}},          {"SampleRateCombo", {0, 1, 1}},
-    {"SoundVolume", {7, 7, 7}},
+    {&F::rvertexlight, {1, 0, 0}},         {&F::rdynamiclight, {0, 1, 0}},        {&F::rlightmaplighting, {0, 1, 1}},
+    {&F::rfullbright, {0, 0, 0}},          {&F::rlightmap, {0, 0, 0}},            {&F::rfastsky, {0, 1, 1}},
+    {&F::rnoportals, {0, 1, 1}},           {&F::rdrawsun, {0, 1, 0}},             {&F::ShadowCombo, {0, 1, 0}},
+    {&F::TextureModeCombo, {3, 4, 4}},     {&F::cgmarks, {0, 1, 1}},              {&F::rextcompresstextures, {1, 0, 0}},
+    {&F::rfinish, {0, 1, 1}},              {&F::rflares, {0, 1, 1}},              {&F::FlareSizeCombo, {150, 110, 130}},
+    {&F::rsimpleitems, {1, 0, 0}},         {&F::rignorehwgamma, {1, 1, 1}},       {&F::r_lodbiasCombo, {2, 0, 0}},
+    {&F::rsubdivisions, {999, 1, 10}},     {&F::TextureSizeCombo, {2, 0, 1}},     {&F::TextureDepthCombo, {0, 2, 1}},
+    {&F::ColorDepthCombo, {0, 1, 1}},      {&F::ResolutionCombo, {1, 3, 2}},      {&F::cgbrasstimeCombo, {16, 6, 8}},
+    {&F::cggibs, {0, 1, 1}},               {&F::cgdrawammowarning, {1, 1, 1}},    {&F::cgdrawcrosshair, {1, 1, 1}},
+    {&F::cgdrawcrosshairnames, {1, 1, 1}}, {&F::crosshairhealth, {1, 1, 1}},      {&F::cggun, {0, 1, 1}},
+    {&F::fragcounter, {1, 0, 0}},          {&F::netgraph, {0, 1, 1}},             {&F::cgthirdperson, {0, 0, 0}},
+    {&F::clnoprint, {1, 1, 1}},            {&F::cgshowfps, {1, 1, 1}},            {&F::MaxFPSCombo, {46, 46, 46}},
+    {&F::clrun, {1, 1, 1}},                {&F::RailGunStyleCombo, {3, 1, 0}},    {&F::PlayerPredict, {1, 1, 1}},
+    {&F::loadas8bit, {1, 0, 0}},           {&F::cgfootsteps, {0, 1, 1}},          {&F::SampleRateCombo, {0, 1, 1}},
+    {&F::SoundVolume, {7, 7, 7}},
 };
 // clang-format on
 
@@ -162,10 +162,10 @@ void setOtherThan(Control& control, int value) {
 
 TEST_P(PresetTest, EveryRowEndsAtItsValue) {
     chooseAccelerator(form, "3Dfx Voodoo 2");
-    for (const Row& row : kRows) setOtherThan(*form.find(row.control), row.value[GetParam()]);
+    for (const Row& row : kRows) setOtherThan(row.control.control(form), row.value[GetParam()]);
     applyPreset(form, GetParam());
     for (const Row& row : kRows)
-        EXPECT_EQ(valueOf(*form.find(row.control)), row.value[GetParam()]) << row.control;
+        EXPECT_EQ(valueOf(row.control.control(form)), row.value[GetParam()]) << nameOf(row.control);
     // The sky and flare rules ran: the dependent controls are usable only with their box.
     EXPECT_EQ(form.rdrawsun.enabled(), form.rfastsky.checked());
     EXPECT_EQ(form.rnoportals.enabled(), form.rfastsky.checked());
@@ -178,13 +178,28 @@ INSTANTIATE_TEST_SUITE_P(EveryPreset, PresetTest, ::testing::Values(kPerformance
 
 // Each page's panel shows the last reaction that ran on it; the railgun page shows
 // the style.
+using Shown = std::pair<std::string, std::string>;  // description, cvar line
+const Shown kIgnoreGamma{
+    "Toggles option to ignore external (not in-game) hardware gamma level "
+    "setting made within Windows9x's Display Properties.",
+    "r_ignorehwgamma [0/1] default: 0"};
+const Shown kCurves{
+    "Sets the Level-Of-Detail (LOD). An example would be the complexity of curves. "
+    "High geometry detail sets r_subdivisions to 4, while low geometry detail sets "
+    "it to 999.",
+    "r_subdivisions [1 to 999] default: 4"};
+const Shown kRun{"Toggles 'always run'. ", "cl_run [0/1] default: 1"};
+const Shown kNetgraph{"Select this option to display the netgraph.", "cg_lagometer 1 default: 1"};
+const Shown kEightBit{"Toggles loading sound files as 8-bit.", "s_loadas8bit [0/1] default: 1"};
+const Shown kFootsteps{"Toggles player footstep sounds.", "cg_footsteps [0/1] default: 1"};
+
 struct HelpCase {
     const char* name;
     std::vector<Preset> presets;
-    const char* renderer;
-    const char* client;
+    Shown renderer;
+    Shown client;
     const char* rail;
-    const char* network;
+    Shown network;
     const char* style;  // the railgun style the last preset selected
 };
 
@@ -193,26 +208,22 @@ struct PresetHelpTest : FormFixture, ::testing::WithParamInterface<HelpCase> {};
 TEST_P(PresetHelpTest, EachPageEndsWithTheLastReactionOnIt) {
     const HelpCase& c = GetParam();
     for (Preset preset : c.presets) applyPreset(form, preset);
-    auto expected = [](const char* control) {
-        const SettingHelp& help = helpOf(control);
-        return std::make_pair(std::string(help.description), std::string(help.cvarLine));
-    };
-    EXPECT_EQ(help(kRendererPage), expected(c.renderer));
-    EXPECT_EQ(help(kClientPage), expected(c.client));
+    EXPECT_EQ(help(kRendererPage), c.renderer);
+    EXPECT_EQ(help(kClientPage), c.client);
     EXPECT_EQ(help(kRailPage).first, c.rail);
     EXPECT_EQ(help(kRailPage).second, "N/A");
-    EXPECT_EQ(help(kNetworkPage), expected(c.network));
+    EXPECT_EQ(help(kNetworkPage), c.network);
     EXPECT_EQ(form.RailGunStyleCombo.text(), c.style);
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Sequences, PresetHelpTest, ::testing::Values(
-    HelpCase{"PerformanceFromStartUp", {kPerformance}, "rignorehwgamma", "clrun",
-             "No Railgun trail.", "loadas8bit", "No Trail"},
-    HelpCase{"VisualAfterPerformance", {kPerformance, kVisual}, "rsubdivisions", "netgraph",
-             "High intensity Railgun trail.", "cgfootsteps", "Beam"},
-    HelpCase{"BothAfterVisual", {kVisual, kBoth}, "rsubdivisions", "clrun",
-             "Quake3Arena default Railgun setting.", "cgfootsteps", "Quake3Arena"}),
+    HelpCase{"PerformanceFromStartUp", {kPerformance}, kIgnoreGamma, kRun,
+             "No Railgun trail.", kEightBit, "No Trail"},
+    HelpCase{"VisualAfterPerformance", {kPerformance, kVisual}, kCurves, kNetgraph,
+             "High intensity Railgun trail.", kFootsteps, "Beam"},
+    HelpCase{"BothAfterVisual", {kVisual, kBoth}, kCurves, kRun,
+             "Quake3Arena default Railgun setting.", kFootsteps, "Quake3Arena"}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
 

@@ -42,4 +42,12 @@ struct FormFixture : ::testing::Test {
     std::deque<std::vector<std::string>> logs_;
 };
 
+// The name of a control of the main window, for the names and messages of tests.
+inline std::string nameOf(Member<TForm1> control) {
+    static ScriptedPlatform sp;
+    static ProgramState state;
+    static TForm1 form{sp.platform, state};
+    return control.control(form).name();
+}
+
 }  // namespace brisko::test

@@ -10,77 +10,71 @@
 #include <QSlider>
 #include <QStackedWidget>
 #include <QTreeWidget>
-#include <stdexcept>
 
 namespace brisko::qt {
 
-std::map<std::string, QWidget*> buildLayout(
-    Binder& binder, QWidget* client, std::span<const LayoutRow> rows,
-    const std::function<Control*(const std::string&)>& find) {
-    std::map<std::string, QWidget*> widgets;
-    for (const LayoutRow& row : rows) {
-        QWidget* parent = client;
-        if (*row.parent) {
-            auto it = widgets.find(row.parent);
-            if (it == widgets.end())
-                throw std::logic_error(std::string("layout parent missing: ") + row.parent);
-            parent = it->second;
+WindowView::WindowView(Window& model, MessageBoxes& boxes, bool minimizeBox)
+    : model_(model), binder_(boxes), window_(new WindowWidget(model, boxes, true, minimizeBox)) {
+    for (const Placement& placement : model.placements()) {
+        QWidget* parent = placement.parent ? widgets_.at(&base(*placement.parent)) : window_;
+        const Control& control = base(placement.control);
+        if (QWidget* widget = make(placement, parent)) {
+            widget->setObjectName(fromBytes(control.name()));
+            widgets_[&control] = widget;
+            bound_.push_back(&base(placement.control));
         }
-        Control* control = find(row.control);
-        if (!control) throw std::logic_error(std::string("layout control missing: ") + row.control);
-        const QRect rect(row.x, row.y, row.w, row.h);
-        QWidget* widget = nullptr;
-        if (auto* page = dynamic_cast<Page*>(control)) {
-            widget = binder.page(*page, qobject_cast<QStackedWidget*>(parent));
-        } else if (auto* stack = dynamic_cast<PageStack*>(control)) {
-            widget = binder.stack(*stack, parent, rect);
-        } else if (auto* group = dynamic_cast<GroupBox*>(control)) {
-            widget = binder.group(*group, parent, rect);
-        } else if (auto* label = dynamic_cast<Label*>(control)) {
-            auto* l = binder.label(*label, parent, rect, row.flags & kWordWrap);
-            if (row.flags & kBold) {  // a caption on a header strip
-                QFont font = l->font();
-                font.setBold(true);
-                l->setFont(font);
-                QPalette palette = l->palette();
-                palette.setColor(QPalette::WindowText, Qt::white);
-                l->setPalette(palette);
-                l->setContentsMargins(4, 0, 0, 0);
-            }
-            widget = l;
-        } else if (auto* button = dynamic_cast<Button*>(control)) {
-            widget = binder.button(*button, parent, rect);
-        } else if (auto* box = dynamic_cast<CheckBox*>(control)) {
-            widget = binder.checkBox(*box, parent, rect);
-        } else if (auto* panel = dynamic_cast<RadioGroup*>(control)) {
-            widget = binder.radioGroup(*panel, parent, rect);
-        } else if (auto* radio = dynamic_cast<RadioButton*>(control)) {
-            widget = binder.radio(*radio, parent, rect);
-        } else if (auto* combo = dynamic_cast<ComboBox*>(control)) {
-            widget = binder.combo(*combo, parent, rect, row.flags & kPaths);
-        } else if (auto* slider = dynamic_cast<Slider*>(control)) {
-            widget = binder.slider(*slider, parent, rect, !(row.flags & kNoTicks));
-        } else if (auto* field = dynamic_cast<TextField*>(control)) {
-            widget = binder.edit(*field, parent, rect);
-        } else if (auto* tree = dynamic_cast<TreeView*>(control)) {
-            widget = binder.tree(*tree, parent, rect);
-        } else if (auto* picture = dynamic_cast<Picture*>(control)) {
-            auto* label = binder.picture(*picture, parent, rect);
-            if (row.flags & kSunken) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            widget = label;
-        }
-        if (!widget) throw std::logic_error(std::string("no widget for ") + row.control);
-        widget->setObjectName(QString::fromUtf8(row.control));
-        widgets[row.control] = widget;
     }
-    return widgets;
+    // The captions stand on their header strips; each stack shows its front page.
+    for (const Placement& placement : model.placements()) {
+        if (placement.flags & kBold) widgets_.at(&base(placement.control))->raise();
+        if (auto* stack = std::get_if<PageStack*>(&placement.control)) (*stack)->onViewSync();
+    }
 }
 
-WindowView::WindowView(Window& model, MessageBoxes& boxes, std::span<const LayoutRow> layout,
-                       const std::function<Control*(const std::string&)>& find, bool minimizeBox)
-    : model_(model), binder_(boxes), window_(new WindowWidget(model, boxes, true, minimizeBox)) {
-    widgets_ = buildLayout(binder_, window_, layout, find);
-    for (const LayoutRow& row : layout) bound_.push_back(find(row.control));
+QWidget* WindowView::make(const Placement& placement, QWidget* parent) {
+    const Rect& r = placement.rect;
+    const QRect rect(r.left, r.top, r.width, r.height);
+    const unsigned flags = placement.flags;
+    return std::visit(
+        Overloaded{
+            [&](Label* label) -> QWidget* {
+                auto* widget = binder_.label(*label, parent, rect, flags & kWordWrap);
+                if (flags & kBold) {
+                    QFont font = widget->font();
+                    font.setBold(true);
+                    widget->setFont(font);
+                    QPalette palette = widget->palette();
+                    palette.setColor(QPalette::WindowText, Qt::white);
+                    widget->setPalette(palette);
+                    widget->setContentsMargins(4, 0, 0, 0);
+                }
+                return widget;
+            },
+            [&](GroupBox* group) -> QWidget* { return binder_.group(*group, parent, rect); },
+            [&](Button* button) -> QWidget* { return binder_.button(*button, parent, rect); },
+            [&](CheckBox* box) -> QWidget* { return binder_.checkBox(*box, parent, rect); },
+            [&](RadioGroup* panel) -> QWidget* { return binder_.radioGroup(*panel, parent, rect); },
+            [&](RadioButton* radio) -> QWidget* { return binder_.radio(*radio, parent, rect); },
+            [&](ComboBox* list) -> QWidget* {
+                return binder_.combo(*list, parent, rect, flags & kPaths);
+            },
+            [&](Slider* slider) -> QWidget* {
+                return binder_.slider(*slider, parent, rect, !(flags & kNoTicks));
+            },
+            [&](TextField* field) -> QWidget* { return binder_.edit(*field, parent, rect); },
+            [&](Page* page) -> QWidget* {
+                return binder_.page(*page, qobject_cast<QStackedWidget*>(parent));
+            },
+            [&](PageStack* stack) -> QWidget* { return binder_.stack(*stack, parent, rect); },
+            [&](TreeView* tree) -> QWidget* { return binder_.tree(*tree, parent, rect); },
+            [&](Picture* picture) -> QWidget* {
+                auto* widget = binder_.picture(*picture, parent, rect);
+                if (flags & kSunken) widget->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+                return widget;
+            },
+            [](Timer*) -> QWidget* { return nullptr; },
+        },
+        placement.control);
 }
 
 WindowView::~WindowView() {
@@ -92,8 +86,8 @@ WindowView::~WindowView() {
     delete window_;
 }
 
-QWidget* WindowView::widget(const std::string& name) const {
-    auto it = widgets_.find(name);
+QWidget* WindowView::widget(const Control& control) const {
+    auto it = widgets_.find(&control);
     return it == widgets_.end() ? nullptr : it->second;
 }
 
