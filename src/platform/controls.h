@@ -150,6 +150,8 @@ class ComboBox : public Control {
     // Program changes: none of them runs a reaction. An index outside the list
     // selects nothing. Removing the selected item leaves no selection.
     void setItemIndex(int i);
+    // Selects the first item of that text; nothing when the list has none.
+    void selectItem(const std::string& text);
     void addItem(const std::string& text);
     void deleteItem(int i);
     void clear();
@@ -297,5 +299,8 @@ template <class... F>
 struct Overloaded : F... {
     using F::operator()...;
 };
+// Spelled out for clang 14, which deduces no aggregate's arguments.
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
 
 }  // namespace brisko
