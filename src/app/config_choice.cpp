@@ -31,6 +31,8 @@ void Program::Timer1Timer() {
     if (state.currentConfigPath.empty()) return;
     Form1.Accelerator.setEnabled(true);
     Form1.LblAccelerator.setEnabled(true);
+    // The window's next step: Enter must not save the presets before a card is chosen.
+    Form1.Accelerator.setFocus();
     LoadConfig(Form1, state.currentConfigPath);
 }
 

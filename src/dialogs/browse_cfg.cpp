@@ -67,6 +67,8 @@ void TBrowseCfg::Button1Click() {
 void TBrowseCfg::Button2Click() {
     form_.Accelerator.setEnabled(true);
     form_.LblAccelerator.setEnabled(true);
+    // The window's next step: Enter must not save the presets before a card is chosen.
+    form_.Accelerator.setFocus();
     form_.UpdateHelpPanel(kRendererPage, kSelectAcceleratorHelp, "N/A");
     ProgramState& state = form_.program();
     state.currentConfigPath = Edit1.text();

@@ -213,7 +213,12 @@ TEST_F(StartupQtTest, ClosingTheMainWindowEndsTheProgram) {
     steps.add([&] { return modal(dialog); },
               [&] { QTest::mouseClick(select(program.SelectConfig.Button1), Qt::LeftButton); });
     steps.add([&] { return !dialog->isVisible() && program.Form1.Accelerator.enabled(); },
-              [&] { views.form1().window()->close(); });
+              [&] {
+                  // The next step the window asks for, not Save & Test.
+                  EXPECT_EQ(views.form1().window()->focusWidget(),
+                            views.form1().widget(program.Form1.Accelerator));
+                  views.form1().window()->close();
+              });
     run();
     EXPECT_TRUE(app.terminationRequested());
     EXPECT_TRUE(boxes.empty());
@@ -267,6 +272,8 @@ TEST_F(StartupQtTest, TheEscapeEntryLeadsToTheBrowseDialogDrivenByKeys) {
     EXPECT_EQ(program.Form1.PlayerName.text(), "Typed");
     EXPECT_TRUE(views.form1().widget(program.Form1.Accelerator)->isEnabled());
     EXPECT_TRUE(views.form1().widget(program.Form1.LblAccelerator)->isEnabled());
+    EXPECT_EQ(views.form1().window()->focusWidget(),
+              views.form1().widget(program.Form1.Accelerator));
     EXPECT_TRUE(boxes.empty());
 }
 
