@@ -43,6 +43,19 @@ TEST_F(BindingTest, MouseClickOnACheckBoxRunsItsReactionOnce) {
     EXPECT_EQ(runs, 2);
 }
 
+// An item wider than the closed box shows whole in the box's tooltip.
+TEST_F(BindingTest, AComboCuttingItsItemShowsItWholeInItsTooltip) {
+    ComboBox combo("combo");
+    combo.setItems({"640x480", "Desktop (2560x1440)"});
+    combo.setItemIndex(0);
+    qt::DropDownCombo* widget = binder.combo(combo, &parent, {10, 40, 93, 22});
+    EXPECT_EQ(widget->toolTip(), "");
+    combo.setItemIndex(1);
+    EXPECT_EQ(widget->toolTip(), "Desktop (2560x1440)");
+    combo.setItemIndex(0);
+    EXPECT_EQ(widget->toolTip(), "");
+}
+
 TEST_F(BindingTest, UserPickInAComboRunsItsReactionOnceProgramChangesNone) {
     ComboBox combo("combo");
     combo.setItems({"A", "B", "C", "D"});

@@ -79,13 +79,28 @@ void fitCaption(QPushButton& button, const QString& caption) {
 }
 }  // namespace
 
+// The style draws the text in the edit field, one pixel in from either side.
+static int textRoom(const QComboBox& combo, const QStyleOptionComboBox& option) {
+    return combo.style()
+               ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &combo)
+               .width() -
+           2;
+}
+
+// A path is cut in its middle; any other item that does not fit ends in "…"
+// rather than in half a letter.
 void DropDownCombo::initStyleOption(QStyleOptionComboBox* option) const {
     QComboBox::initStyleOption(option);
-    if (!paths) return;
-    // The style draws the text in the edit field, one pixel in from either side.
-    const QRect field =
-        style()->subControlRect(QStyle::CC_ComboBox, option, QStyle::SC_ComboBoxEditField, this);
-    option->currentText = elidePath(option->currentText, fontMetrics(), field.width() - 2);
+    const int room = textRoom(*this, *option);
+    option->currentText = paths
+                              ? elidePath(option->currentText, fontMetrics(), room)
+                              : fontMetrics().elidedText(option->currentText, Qt::ElideRight, room);
+}
+
+bool DropDownCombo::showsWholeItem() const {
+    QStyleOptionComboBox option;
+    QComboBox::initStyleOption(&option);
+    return fontMetrics().horizontalAdvance(currentText()) <= textRoom(*this, option);
 }
 
 void ClickArea::mousePressEvent(QMouseEvent* event) {
@@ -307,7 +322,7 @@ DropDownCombo* Binder::combo(ComboBox& control, QWidget* parent, QRect rect, boo
         }
         w->setCurrentIndex(control.itemIndex());
         syncCommon(control, w);
-        if (w->paths) w->setToolTip(w->currentText());
+        if (w->paths || !w->showsWholeItem()) w->setToolTip(w->currentText());
     };
     control.onViewSync();
     focusHook(control, widget);

@@ -44,6 +44,8 @@ class DropDownCombo : public QComboBox {
     // file name show, and the open list shows every path whole.
     bool paths = false;
     void showPopup() override;
+    // Whether the closed box shows the whole of the current item.
+    bool showsWholeItem() const;
 
   protected:
     void initStyleOption(QStyleOptionComboBox* option) const override;
@@ -94,7 +96,8 @@ class Binder {
     QCheckBox* checkBox(CheckBox& control, QWidget* parent, QRect rect);
     QWidget* radioGroup(RadioGroup& control, QWidget* parent, QRect rect);
     QRadioButton* radio(RadioButton& control, QWidget* groupWidget, QRect rect);
-    // With `paths`, the current item is also the tooltip.
+    // With `paths`, or when the closed box cuts it, the current item is also the
+    // tooltip.
     DropDownCombo* combo(ComboBox& control, QWidget* parent, QRect rect, bool paths = false);
     QSlider* slider(Slider& control, QWidget* parent, QRect rect, bool ticks = true);
     QLineEdit* edit(TextField& control, QWidget* parent, QRect rect);
