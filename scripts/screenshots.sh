@@ -57,12 +57,13 @@ window() {
         { echo "screenshots: no window '$1'" >&2; exit 1; }
     echo "${ids%%$'\n'*}"
 }
-# Where a control lies in its window, from the window's layout table: "x y w h".
+# Where a control that sits on the window itself lies, from the window's design
+# table (src/FILE): "x y w h".
 geometry() {
     local row
-    row=$(grep -o "{\"$2\", \"\", [0-9]*, [0-9]*, [0-9]*, [0-9]*" "src/app/views/$1") ||
+    row=$(grep -oE "\{&[A-Za-z]+::$2, +\{\}, +[0-9]+, +[0-9]+, +[0-9]+, +[0-9]+" "src/$1") ||
         { echo "screenshots: no $2 in $1" >&2; exit 1; }
-    tr -cs '0-9' ' ' <<<"${row#*\"\", }"
+    tr -cs '0-9' ' ' <<<"${row#*\{\},}"
 }
 centre() {
     set -- $(geometry "$1" "$2")
@@ -80,19 +81,19 @@ shot() {
 # The config choice at start-up, then its OK.
 select=$(window "Select Config")
 shot "$select" select-config
-click "$select" select_config_view.cpp Button1
+click "$select" dialogs/select_config.cpp Button1
 
 # A 3D card unlocks the pages: hold the list open and let go on its first card.
 main=$(window Brisko)
 sleep 0.5
-xdotool mousemove --window "$main" $(centre form1_view.cpp Accelerator) mousedown 1
+xdotool mousemove --window "$main" $(centre settings/form1.cpp Accelerator) mousedown 1
 sleep 0.8
 xdotool mouseup 1
 
 # The four pages, from the tree: its first row, opened, then one row down each
 # time. Each row shows the page of its caption: client (the root), renderer,
 # railgun, network.
-read -r x y _ <<<"$(geometry form1_view.cpp TreeView1)"
+read -r x y _ <<<"$(geometry settings/form1.cpp TreeView1)"
 xdotool mousemove --window "$main" $((x + 40)) $((y + 8)) click 1 key Right
 shot "$main" page-client
 for page in renderer railgun network; do
@@ -102,16 +103,16 @@ done
 
 # Save & Test: the save asks first (unless an earlier save was confirmed), then
 # the test-map dialog, shown with its extra row; then Cancel and Exit.
-click "$main" form1_view.cpp SaveTestBtn
+click "$main" settings/form1.cpp SaveTestBtn
 confirm=$(timeout 5 xdotool search --sync --onlyvisible --name '^Confirm$' 2>/dev/null || true)
 if [ -n "$confirm" ]; then
     xdotool mousemove --window "${confirm%%$'\n'*}" 10 10 key y
 fi
 map=$(window "Select Test Map")
-click "$map" map_select_view.cpp Button3
+click "$map" dialogs/map_select.cpp Button3
 shot "$map" test-map
-click "$map" map_select_view.cpp Button2
-click "$main" form1_view.cpp ExitBtn
+click "$map" dialogs/map_select.cpp Button2
+click "$main" settings/form1.cpp ExitBtn
 wait "$app" || true
 app=""
 
