@@ -48,7 +48,7 @@ std::vector<std::string> writtenLines(const std::string& bytes) {
 }
 
 // From "// Renderer Options" to the sound volume, whatever the settings.
-constexpr std::size_t kFixedLines = 79;
+constexpr std::size_t kFixedLines = 80;
 
 // A setting under its first name, followed at once by the same value under the
 // name today's engines read.
@@ -61,7 +61,8 @@ constexpr std::pair<const char*, const char*> kTodaysNames[] = {
     {"model", "headmodel"},
     {"color", "color1"},
     {"r_ext_compress_textures", "r_ext_compressed_textures"},
-    {"cg_gun", "cg_drawgun"}};
+    {"cg_gun", "cg_drawgun"},
+    {"cg_centertime", "con_notifytime"}};
 
 void checkTodaysNames(const std::vector<std::string>& settings) {
     for (const auto& [first, today] : kTodaysNames) {

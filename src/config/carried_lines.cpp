@@ -101,6 +101,10 @@ bool isNotTweakedLine(std::string_view line) {
     return false;
 }
 
+bool setsOneOf(std::string_view line, const std::set<std::string>& cvars) {
+    return cvars.contains(asciiLower(settingName(line)));
+}
+
 // Carried in the bind block or among the Not Tweaked lines.
 bool carriedInItsBlock(const Lines& oldLines, std::size_t i) {
     return i >= kFirstExamined && (isBindLine(oldLines[i]) || isNotTweakedLine(oldLines[i]));
@@ -135,16 +139,16 @@ bool CopyNotTweakedLine(const std::string& line, const std::string& name, Lines&
     return true;
 }
 
-void CopyNotTweakedLines(const Lines& oldLines, Lines& out) {
+void CopyNotTweakedLines(const Lines& oldLines, const std::set<std::string>& written, Lines& out) {
     for (std::size_t i = kFirstExamined; i < oldLines.size(); ++i)
-        if (isNotTweakedLine(oldLines[i])) out.push_back(oldLines[i]);
+        if (isNotTweakedLine(oldLines[i]) && !setsOneOf(oldLines[i], written))
+            out.push_back(oldLines[i]);
 }
 
 void CopyOtherLines(const Lines& oldLines, const std::set<std::string>& written, Lines& out) {
     for (std::size_t i = 0; i < oldLines.size(); ++i) {
         const std::string& line = oldLines[i];
-        if (carriedInItsBlock(oldLines, i) || isLayout(line)) continue;
-        if (written.contains(asciiLower(settingName(line)))) continue;
+        if (carriedInItsBlock(oldLines, i) || isLayout(line) || setsOneOf(line, written)) continue;
         out.push_back(line);
     }
 }

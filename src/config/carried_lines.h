@@ -22,9 +22,11 @@ void CopyBindLines(const Lines& oldLines, Lines& out);
 bool CopyNotTweakedLine(const std::string& line, const std::string& name, Lines& out);
 
 // The old lines from the third on that pass the test for some name, each once,
-// in file order. A bind line is never one of them, even when it passes the test
-// ("bind sensitivity ..."): it is carried with the bindings only.
-void CopyNotTweakedLines(const Lines& oldLines, Lines& out);
+// in file order, but for those setting a cvar of `written` (lower-case names, see
+// settingName), which would override what the file writes. A bind line is never
+// one of them, even when it passes the test ("bind sensitivity ..."): it is
+// carried with the bindings only.
+void CopyNotTweakedLines(const Lines& oldLines, const std::set<std::string>& written, Lines& out);
 
 // The old lines, from the first on, that neither of the two above carries, in
 // file order: all but empty lines (or only blanks and tabs), comments ("//" after

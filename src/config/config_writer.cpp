@@ -59,7 +59,7 @@ Lines ComposeConfig(const TForm1& form, const Lines& oldLines) {
             written.insert(line.cvar);
         });
     out.emplace_back("// Not Tweaked");
-    CopyNotTweakedLines(oldLines, out);
+    CopyNotTweakedLines(oldLines, written, out);
     CopyOtherLines(oldLines, written, out);
     return out;
 }

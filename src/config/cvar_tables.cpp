@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/ascii.h"
+#include "settings/accelerator_profiles.h"
 #include "settings/form1.h"
 
 namespace brisko {
@@ -93,12 +94,12 @@ std::string railTrailTimeValue(const std::string& item) {
 }
 
 std::string sampleRateValue(int index) {
-    static constexpr std::array<const char*, 2> kRates = {"11", "22"};
+    static constexpr std::array<const char*, 4> kRates = {"11", "22", "44", "48"};
     return pick(kRates, index, "");
 }
 
 std::string sampleRateInHzValue(int index) {
-    static constexpr std::array<const char*, 2> kRates = {"11025", "22050"};
+    static constexpr std::array<const char*, 4> kRates = {"11025", "22050", "44100", "48000"};
     return pick(kRates, index, "");
 }
 
@@ -119,6 +120,25 @@ std::string playerModel(const TForm1& f) {
 std::string railColour(const TForm1& f) {
     const int index = f.EffectColorCombo.itemIndex();
     return index < 0 ? "" : std::to_string(index + 1);
+}
+
+// Today's sizes and the desktop's are a custom mode, -1, of the size the item
+// names ("1920x1080", "Desktop (1920x1080)").
+bool customResolution(const TForm1& f) {
+    return f.ResolutionCombo.itemIndex() >= kResolutionModes;
+}
+
+std::string resolutionMode(const TForm1& f) {
+    return customResolution(f) ? "-1" : std::to_string(f.ResolutionCombo.itemIndex() + 1);
+}
+
+// The width (0) or height (1) in the item's "WxH".
+std::string customSize(const TForm1& f, int part) {
+    const std::string item = f.ResolutionCombo.text();
+    const auto x = item.rfind('x');
+    const auto start = item.find_last_not_of("0123456789", x - 1) + 1;
+    const auto end = item.find_first_not_of("0123456789", x + 1);
+    return part == 0 ? item.substr(start, x - start) : item.substr(x + 1, end - x - 1);
 }
 
 bool skyChecked(const TForm1& f) {
@@ -164,7 +184,9 @@ const CvarRow kRenderer[] = {
     {"r_picmip", indexOf(&TForm1::TextureSizeCombo)},
     {"r_colorbits", mappedIndexOf(&TForm1::ColorDepthCombo, bitsValue)},
     {"r_depthbits", mappedIndexOf(&TForm1::ColorDepthCombo, bitsValue)},
-    {"r_mode", [](const TForm1& f) { return std::to_string(f.ResolutionCombo.itemIndex() + 1); }},
+    {"r_mode", resolutionMode},
+    {"r_customwidth", [](const TForm1& f) { return customSize(f, 0); }, customResolution},
+    {"r_customheight", [](const TForm1& f) { return customSize(f, 1); }, customResolution},
     // Quake3e takes the full screen's mode from here, empty: from r_mode.
     {"r_modefullscreen", fixed("")},
 };
@@ -172,6 +194,8 @@ const CvarRow kRenderer[] = {
 const CvarRow kHud[] = {
     // Its items are "None", "1" … "5": the index is the number shown.
     {"cg_centertime", indexOf(&TForm1::MsgDisplayCombo)},
+    // Cheat-protected above; chat and console lines stay this long anywhere.
+    {"con_notifytime", indexOf(&TForm1::MsgDisplayCombo)},
     {"cg_drawammowarning", checkBox(&TForm1::cgdrawammowarning)},
     {"cg_drawcrosshair", checkBox(&TForm1::cgdrawcrosshair)},
     {"cg_drawcrosshairnames", checkBox(&TForm1::cgdrawcrosshairnames)},

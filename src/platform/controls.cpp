@@ -99,6 +99,11 @@ void ComboBox::setItemIndex(int i) {
     changed();
 }
 
+void ComboBox::selectItem(const std::string& text) {
+    const auto it = std::find(items_.begin(), items_.end(), text);
+    setItemIndex(it == items_.end() ? -1 : static_cast<int>(it - items_.begin()));
+}
+
 void ComboBox::addItem(const std::string& text) {
     items_.push_back(text);
     changed();

@@ -78,6 +78,8 @@ class Screen {
     virtual ~Screen() = default;
     virtual Rect screen() const = 0;   // the primary screen
     virtual Rect desktop() const = 0;  // its available area
+    // The screen the active window is on; the primary one when none is active.
+    virtual Rect activeScreen() const { return screen(); }
 };
 
 // Drive C: is the user's home; D: to Z: are further disks (see posix/drives).

@@ -41,11 +41,14 @@ constexpr AcceleratorRow kAccelerators[] = {
     {"3Dfx Voodoo 3",     kBasic10},
 };
 
-// A profile offers the first entries of this list. Mode 8 is 1280x1024 in the
-// engines' mode tables.
+// A profile offers the first entries of this list, the engines' modes 1 to 10
+// (mode 8 is 1280x1024 in their tables). A card that offers all ten offers today's
+// sizes after them, and the desktop's last.
 constexpr const char* kResolutions[] = {
     "400x300", "512x384", "640x480", "800x600", "960x720",
     "1024x768", "1152x864", "1280x1024", "1600x1200", "2048x1536",
+    "1280x720", "1366x768", "1600x900", "1920x1080", "1920x1200",
+    "2560x1080", "2560x1440", "3440x1440", "3840x2160",
 };
 
 constexpr const char* kStencilShadows[] = {"Stencil Buffer Shadows", "Very Dark Stencil Buffer Shadows"};
@@ -75,7 +78,8 @@ void TForm1::AcceleratorChange() {
 }
 
 // Items are added and removed at the ends of the lists only, so the positions of
-// the items every card offers never move. Nothing here runs a list's reaction.
+// the items every card offers never move (the desktop's size may change with the
+// screen the window is on). Nothing here runs a list's reaction.
 void TForm1::ApplyAcceleratorProfile(const AcceleratorProfile& profile) {
     if (profile.stencilShadows && ShadowCombo.count() == 2) {
         for (const char* item : kStencilShadows) ShadowCombo.addItem(item);
@@ -92,7 +96,14 @@ void TForm1::ApplyAcceleratorProfile(const AcceleratorProfile& profile) {
     // A position beyond the new list's end selects nothing.
     const int remembered = ResolutionCombo.itemIndex();
     ResolutionCombo.clear();
-    for (int i = 0; i < profile.resolutions; ++i) ResolutionCombo.addItem(kResolutions[i]);
+    const int offered =
+        profile.resolutions == kResolutionModes ? std::ssize(kResolutions) : profile.resolutions;
+    for (int i = 0; i < offered; ++i) ResolutionCombo.addItem(kResolutions[i]);
+    if (profile.resolutions == kResolutionModes) {
+        const Rect screen = platform_.screen.activeScreen();
+        ResolutionCombo.addItem("Desktop (" + std::to_string(screen.width) + "x" +
+                                std::to_string(screen.height) + ")");
+    }
     ResolutionCombo.setItemIndex(remembered);
 }
 

@@ -42,6 +42,9 @@ void assign(TForm1& form, Member<TForm1> member, const Value& value) {
         case Kind::Position:
             control<ComboBox>(form, member).setItemIndex(value.n);
             return;
+        case Kind::Item:
+            control<ComboBox>(form, member).selectItem(std::string(value.text));
+            return;
         case Kind::FromEnd: {
             auto& list = control<ComboBox>(form, member);
             list.setItemIndex(list.count() - value.n);

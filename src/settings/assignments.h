@@ -18,6 +18,7 @@ struct Value {
         Checked,           // check box or radio button on (1) or off (0)
         ButtonOn,          // the radio button `button` on, its partner off
         Position,          // drop-down list: select position n
+        Item,              // drop-down list: select the item of the text
         FromEnd,           // drop-down list: select the n-th item from the end (1 = last)
         SliderPosition,    // slider: position n, clamped to its range
         PerAccelerator,    // drop-down list: position looked up by accelerator, column n
@@ -41,6 +42,9 @@ constexpr Value buttonOn(RadioButton TForm1::*button) {
 }
 constexpr Value pos(int n) {
     return {Value::Kind::Position, n};
+}
+constexpr Value item(std::string_view text) {
+    return {Value::Kind::Item, 0, text};
 }
 constexpr Value fromEnd(int n) {
     return {Value::Kind::FromEnd, n};

@@ -151,7 +151,7 @@ const DesignRow<TForm1, SettingHelp> kDesign[] = {
     {&F::loadas8bit,           &F::GroupBox9,          10,  20, 400,  20, 0,                 {"Load Sounds as 8-bit"}, {"Toggles loading sound files as 8-bit.", "s_loadas8bit [0/1] default: 1"}},
     {&F::cgfootsteps,          &F::GroupBox9,          10,  42, 400,  20, 0,                 {"Enable Player Footsteps"}, {"Toggles player footstep sounds.", "cg_footsteps [0/1] default: 1"}},
     {&F::Label24,              &F::GroupBox9,          10,  68, 150,  22, 0,                 {"Sample Rate:"}},
-    {&F::SampleRateCombo,      &F::GroupBox9,         162,  68,  90,  22, 0,                 {"11 Khz", "22 Khz"}, {"Sets the sampling rate, and therefore the quality of game sounds.", "s_khz [value] default: 22"}},
+    {&F::SampleRateCombo,      &F::GroupBox9,         162,  68,  90,  22, 0,                 {"11 Khz", "22 Khz", "44 Khz", "48 Khz"}, {"Sets the sampling rate, and therefore the quality of game sounds.", "s_khz [value] default: 22"}},
     {&F::Label25,              &F::GroupBox9,          10, 100, 150,  22, 0,                 {"Sound Volume:"}},
     {&F::SoundVolume,          &F::GroupBox9,         162,  98, 240,  32, 0,                 {}, {"Sets the game sounds volume level.", "s_volume [0 to 1] default: 0.7"}},
     {&F::ImgDescriptNet,       &F::NetworkOptions,      4, 324, 545,  14},

@@ -93,7 +93,7 @@ constexpr PresetRow kRows[] = {
     {32, &F::cgthirdperson,        {off,                        off,                        off}},
     {33, &F::clnoprint,            {on,                         on,                         on}},
     {34, &F::cgshowfps,            {on,                         on,                         on}},
-    {35, &F::MaxFPSCombo,          {pos(46),                    pos(46),                    pos(46)}},
+    {35, &F::MaxFPSCombo,          {item("0"),                  item("0"),                  item("0")}},
     {36, &F::clrun,                {on,                         on,                         on}},
     {37, &F::RailGunStyleCombo,    {railStyle(3),               railStyleRepainted(1),      railStyle(0)}},
     {38, &F::PlayerPredict,        {on,                         on,                         on}},

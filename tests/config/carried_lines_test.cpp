@@ -49,7 +49,7 @@ class NotTweakedLinesTest : public ::testing::TestWithParam<CarryCase> {};
 
 TEST_P(NotTweakedLinesTest, CarriesTheListedCvars) {
     Lines out;
-    CopyNotTweakedLines(GetParam().old, out);
+    CopyNotTweakedLines(GetParam().old, {}, out);
     EXPECT_EQ(out, GetParam().carried);
 }
 

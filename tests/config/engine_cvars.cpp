@@ -7,6 +7,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace brisko::test {
@@ -16,7 +18,8 @@ namespace {
 const std::string kTool = std::string(BRISKO_SHARED_DIR) + "/tools/engine-cvars";
 
 // Runs a program, its standard output collected; -1 when it could not be run.
-int run(const std::vector<std::string>& args, std::string& out) {
+// `env` ("NAME=value") is added to the program's environment.
+int run(const std::vector<std::string>& args, std::string& out, const std::string& env = {}) {
     int pipeFds[2];
     if (::pipe(pipeFds) != 0) return -1;
     const pid_t pid = ::fork();
@@ -26,6 +29,7 @@ int run(const std::vector<std::string>& args, std::string& out) {
         ::dup2(devnull, STDIN_FILENO);
         ::dup2(devnull, STDERR_FILENO);  // the package manager talks there
         ::close(pipeFds[0]);
+        if (!env.empty()) ::putenv(const_cast<char*>(env.c_str()));
         std::vector<char*> argv;
         for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
         argv.push_back(nullptr);
@@ -84,11 +88,16 @@ EngineRun runEngine(const std::string& config, const std::vector<std::string>& c
     std::vector<std::string> args = {"/bin/bash", kTool, "--client", config};
     args.insert(args.end(), cvars.begin(), cvars.end());
     std::string out;
-    const int code = run(args, out);
+    const std::string console = (std::filesystem::temp_directory_path() /
+                                 ("brisko-engine-" + std::to_string(::getpid()) + ".log"))
+                                    .string();
+    const int code = run(args, out, "ENGINE_CVARS_LOG=" + console);
     if (lock >= 0) ::close(lock);
 
     if (code == 0) {
         result.report = parse(out, cvars);
+        std::ifstream log(console, std::ios::binary);
+        result.report->console.assign(std::istreambuf_iterator<char>(log), {});
     } else if (code == 3) {
         result.why = "the engine may not run without network here ('unshare -rn' not permitted)";
     } else if (!clientInstalled()) {
@@ -97,6 +106,7 @@ EngineRun runEngine(const std::string& config, const std::vector<std::string>& c
         result.failed = true;
         result.why = "engine-cvars exited with " + std::to_string(code) + ": " + out;
     }
+    std::filesystem::remove(console);
     return result;
 }
 

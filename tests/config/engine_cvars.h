@@ -14,6 +14,7 @@ struct EngineReport {
     std::vector<std::string> unset;             // cvars the engine does not know
     std::vector<std::string> binds;             // "bind KEY "COMMAND"" as the engine holds them
     std::vector<std::string> messages;          // the engine's complaints about the file
+    std::string console;                        // all the engine printed
 };
 
 struct EngineRun {

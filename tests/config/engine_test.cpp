@@ -102,7 +102,7 @@ std::vector<std::string> cvarsOf(const std::vector<std::pair<std::string, std::s
 TEST_F(EngineTest, EndsWithTheValuesOfTheFirstStateAndKeepsTheBinds) {
     useConfig(goldenFile("old-a.cfg"));
     const auto written = saveState(stateA(), "^1Caf\xe9 Fan");
-    ASSERT_EQ(written.size(), 71u);
+    ASSERT_EQ(written.size(), 72u);
     std::vector<std::string> cvars = cvarsOf(written);
     cvars.push_back("sensitivity");
     const auto report = engine(cvars);
@@ -126,7 +126,7 @@ TEST_F(EngineTest, EndsWithTheValuesOfTheFirstStateAndKeepsTheBinds) {
 TEST_F(EngineTest, EndsWithTheValuesOfTheSecondState) {
     useConfig(goldenFile("old-b.cfg"));
     const auto written = saveState(stateB(), "Player");
-    ASSERT_EQ(written.size(), 71u);
+    ASSERT_EQ(written.size(), 72u);
     const auto report = engine(cvarsOf(written));
     if (!report) GTEST_SKIP() << notHere;
     expectNoComplaints(*report);
@@ -201,6 +201,34 @@ TEST_F(EngineTest, KeepsTheOldValuesOfTheSettingsItDoesNotWrite) {
     const auto report = engine(cvars);
     if (!report) GTEST_SKIP() << notHere;
     for (const auto& [cvar, value] : kept) EXPECT_EQ(valueOf(*report, cvar), value) << cvar;
+}
+
+// Today's values: a widescreen resolution, frame and packet rates of today's
+// players, a server's highest rate, a field of view between the tens, 48 kHz.
+TEST_F(EngineTest, TodaysValuesReachTheEngine) {
+    useConfig(goldenFile("old-b.cfg"));
+    form.Accelerator.userSelect(3);  // "nVidia TNT": today's resolutions
+    form.ResolutionCombo.selectItem("1920x1080");
+    form.MaxFPSCombo.selectItem("125");
+    form.MaxPacketsCombo.selectItem("125");
+    form.RateCombo.selectItem("90000");
+    form.FovCombo.selectItem("115");
+    form.SampleRateCombo.selectItem("48 Khz");
+    saveState({}, "Player");
+    const auto report = engine({"r_mode", "r_customWidth", "r_customHeight", "com_maxfps",
+                                "cl_maxpackets", "rate", "cg_fov", "s_khz", "s_sdlSpeed"});
+    if (!report) GTEST_SKIP() << notHere;
+    expectNoComplaints(*report);
+    EXPECT_EQ(valueOf(*report, "r_mode"), "-1");
+    EXPECT_EQ(valueOf(*report, "r_customWidth"), "1920");
+    EXPECT_EQ(valueOf(*report, "r_customHeight"), "1080");
+    EXPECT_NE(report->console.find("MODE: -1, 1920 x 1080"), std::string::npos) << report->console;
+    EXPECT_EQ(valueOf(*report, "com_maxfps"), "125");
+    EXPECT_EQ(valueOf(*report, "cl_maxpackets"), "125");
+    EXPECT_EQ(valueOf(*report, "rate"), "90000");
+    EXPECT_EQ(valueOf(*report, "cg_fov"), "115");
+    EXPECT_EQ(valueOf(*report, "s_khz"), "48");
+    EXPECT_EQ(valueOf(*report, "s_sdlSpeed"), "48000");
 }
 
 TEST_F(EngineTest, RefusedNamesNeverReachTheEngine) {

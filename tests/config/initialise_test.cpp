@@ -35,12 +35,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ListCase{&TForm1::cgbrasstimeCombo, 17, -1, "2.0 secs", "No Ammo", ""},
         ListCase{&TForm1::HandicapCombo, 100, 0, "100", "1", "100"},
-        ListCase{&TForm1::FovCombo, 16, 7, "160", "10", "90"},
+        ListCase{&TForm1::FovCombo, 24, 14, "160", "10", "90"},
         ListCase{&TForm1::MsgDisplayCombo, 6, 3, "None", "5", "3"},
-        ListCase{&TForm1::MaxPacketsCombo, 71, 60, "90", "20", "30"},
-        ListCase{&TForm1::MaxFPSCombo, 47, 46, "75", "0", "0"},
+        ListCase{&TForm1::MaxPacketsCombo, 73, 62, "125", "20", "30"},
+        ListCase{&TForm1::MaxFPSCombo, 56, 55, "1000", "0", "0"},
         ListCase{&TForm1::FlareSizeCombo, 151, 110, "150", "0", "40"},
-        ListCase{&TForm1::RateCombo, 42, 36, "25000", "2500", "3000"},
+        ListCase{&TForm1::RateCombo, 45, 39, "90000", "2500", "3000"},
         ListCase{&TForm1::RailTrailTimeCombo, 26, 21, "2.5 secs", "No Trail", "0.4 secs"},
         ListCase{&TForm1::GammaCombo, 31, 20, "3.0", "0.0", "1.0"},
         ListCase{&TForm1::IntensityCombo, 51, 40, "5.0", "0.0", "1.0"},
@@ -51,19 +51,35 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{&TForm1::TextureModeCombo, 5, 3, "GL Nearest", "GL Linear MipMap Linear",
                  "GL Linear MipMap Nearest"},
         ListCase{&TForm1::EffectColorCombo, 7, 3, "Blue", "White", "Red"},
-        ListCase{&TForm1::SampleRateCombo, 2, 1, "11 Khz", "22 Khz", "22 Khz"}),
+        ListCase{&TForm1::SampleRateCombo, 4, 1, "11 Khz", "48 Khz", "22 Khz"}),
     [](const auto& info) { return test::nameOf(info.param.control); });
 
 TEST_F(FormFixture, RateListJumpsBetweenItsThreeRuns) {
     const auto& items = form.RateCombo.items();
-    EXPECT_EQ(items[5], "12500");
-    EXPECT_EQ(items[6], "10000");
-    EXPECT_EQ(items[15], "5500");
-    EXPECT_EQ(items[16], "5000");
+    EXPECT_EQ(items[8], "12500");
+    EXPECT_EQ(items[9], "10000");
+    EXPECT_EQ(items[18], "5500");
+    EXPECT_EQ(items[19], "5000");
     for (const std::string& item : items) {
         EXPECT_NE(item, "10001");
         EXPECT_NE(item, "5001");
     }
+}
+
+// The values of today's players stand before the first releases' lists.
+TEST_F(FormFixture, TodaysValuesComeFirst) {
+    using Items = std::vector<std::string>;
+    const auto first = [](const ComboBox& list, std::size_t n) {
+        return Items(list.items().begin(), list.items().begin() + static_cast<long>(n));
+    };
+    EXPECT_EQ(first(form.MaxFPSCombo, 11),
+              (Items{"1000", "500", "333", "250", "200", "166", "125", "100", "85", "75", "74"}));
+    EXPECT_EQ(first(form.MaxPacketsCombo, 4), (Items{"125", "100", "90", "89"}));
+    EXPECT_EQ(first(form.RateCombo, 5), (Items{"90000", "50000", "30000", "25000", "22500"}));
+    EXPECT_EQ(first(form.FovCombo, 19),
+              (Items{"160", "155", "150", "145", "140", "135", "130", "125", "120", "115", "110",
+                     "105", "100", "95", "90", "85", "80", "70", "60"}));
+    EXPECT_EQ(form.SampleRateCombo.items(), (Items{"11 Khz", "22 Khz", "44 Khz", "48 Khz"}));
 }
 
 TEST_F(FormFixture, TimeListsCountInTenths) {

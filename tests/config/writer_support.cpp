@@ -68,9 +68,9 @@ const Setting kStateA[] = {
     {&F::cgdrawcrosshair, 1}, {&F::cgdrawcrosshairnames, 0}, {&F::crosshairhealth, 1}, {&F::cggun, 0},
     {&F::netgraph, 1}, {&F::cgthirdperson, 0}, {&F::clnoprint, 1}, {&F::cgshowfps, 1}, {&F::cgautoswitch, 0},
     {&F::cgbrasstimeCombo, 3}, {&F::cggibs, 1}, {&F::rsmp, 0}, {&F::HandicapCombo, 0}, {&F::ComboModel, 1},
-    {&F::EffectColorCombo, 3}, {&F::FovCombo, 7}, {&F::MaxFPSCombo, 35}, {&F::clrun, 1},
+    {&F::EffectColorCombo, 3}, {&F::FovCombo, 14}, {&F::MaxFPSCombo, 44}, {&F::clrun, 1},
     {&F::RailTrailTimeCombo, 21}, {&F::InnerWidth, 12}, {&F::Distance, 40}, {&F::OuterWidth, 100},
-    {&F::PlayerPredict, 1}, {&F::MaxPacketsCombo, 60}, {&F::RateCombo, 0}, {&F::loadas8bit, 0},
+    {&F::PlayerPredict, 1}, {&F::MaxPacketsCombo, 62}, {&F::RateCombo, 3}, {&F::loadas8bit, 0},
     {&F::cgfootsteps, 1}, {&F::SampleRateCombo, 1}, {&F::SoundVolume, 7},
 };
 
@@ -86,10 +86,10 @@ const Setting kStateB[] = {
     {&F::cgdrawcrosshair, 0}, {&F::cgdrawcrosshairnames, 1}, {&F::crosshairhealth, 0}, {&F::cggun, 1},
     {&F::fragcounter, 1}, {&F::cgthirdperson, 1}, {&F::clnoprint, 0}, {&F::cgdrawtimer, 1},
     {&F::cgautoswitch, 1}, {&F::cgbrasstimeCombo, 16}, {&F::cggibs, 0}, {&F::rsmp, 1},
-    {&F::HandicapCombo, 99}, {&F::ComboModel, 0}, {&F::SkinColorCombo, 1}, {&F::EffectColorCombo, 6}, {&F::FovCombo, 15},
-    {&F::MaxFPSCombo, 46}, {&F::clrun, 0}, {&F::RailTrailTimeCombo, 25}, {&F::InnerWidth, 1},
-    {&F::Distance, 100}, {&F::OuterWidth, 150}, {&F::PlayerPredict, 0}, {&F::MaxPacketsCombo, 70},
-    {&F::RateCombo, 41}, {&F::loadas8bit, 1}, {&F::cgfootsteps, 0}, {&F::SampleRateCombo, 0},
+    {&F::HandicapCombo, 99}, {&F::ComboModel, 0}, {&F::SkinColorCombo, 1}, {&F::EffectColorCombo, 6}, {&F::FovCombo, 23},
+    {&F::MaxFPSCombo, 55}, {&F::clrun, 0}, {&F::RailTrailTimeCombo, 25}, {&F::InnerWidth, 1},
+    {&F::Distance, 100}, {&F::OuterWidth, 150}, {&F::PlayerPredict, 0}, {&F::MaxPacketsCombo, 72},
+    {&F::RateCombo, 44}, {&F::loadas8bit, 1}, {&F::cgfootsteps, 0}, {&F::SampleRateCombo, 0},
     {&F::SoundVolume, 10},
 };
 // clang-format on

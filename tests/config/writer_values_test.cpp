@@ -2,6 +2,7 @@
 // text shown.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <utility>
 #include <vector>
@@ -72,7 +73,11 @@ INSTANTIATE_TEST_SUITE_P(Mappings, WrittenValueTest, ::testing::Values(
     // Sound volume in tenths, sample rate in kHz.
     MappingCase{{}, &F::SoundVolume, "s_volume",
                 {{0, "0"}, {1, "0.1"}, {5, "0.5"}, {9, "0.9"}, {10, "1"}}},
-    MappingCase{{}, &F::SampleRateCombo, "s_khz", {{0, "11"}, {1, "22"}}},
+    MappingCase{{}, &F::SampleRateCombo, "s_khz", {{0, "11"}, {1, "22"}, {2, "44"}, {3, "48"}}},
+    MappingCase{{}, &F::SampleRateCombo, "s_sdlspeed", {{0, "11025"}, {1, "22050"}, {2, "44100"}, {3, "48000"}}},
+    // How long messages stay: the cheat-protected centre print and today's notify time.
+    MappingCase{{}, &F::MsgDisplayCombo, "cg_centertime", {{0, "0"}, {5, "5"}}},
+    MappingCase{{}, &F::MsgDisplayCombo, "con_notifytime", {{0, "0"}, {5, "5"}}},
     // Lag-o-meter under its own name; the rail coil distance as r_segmentlength.
     MappingCase{{}, &F::netgraph, "lagometer", {{1, "1"}}},
     MappingCase{{}, &F::fragcounter, "lagometer", {{1, "0"}}},
@@ -89,6 +94,45 @@ INSTANTIATE_TEST_SUITE_P(Mappings, WrittenValueTest, ::testing::Values(
     MappingCase{{}, &F::rlightmaplighting, "r_vertexlight", {{1, "0"}}},
     MappingCase{{}, &F::rvertexlight, "r_vertexlight", {{1, "1"}}}));
 // clang-format on
+
+// Today's sizes and the desktop's are a custom mode of their size, the custom size
+// right after r_mode; the first ten stay modes 1 to 10. The old file's custom size
+// is kept for those only: it would override the window's.
+TEST_F(FormFixture, TodaysResolutionsAreCustomModes) {
+    struct Case {
+        const char* item;
+        Lines lines;  // from r_mode to r_modefullscreen
+        Lines carried;
+    };
+    const Lines old = {"// head", "unbindall", "seta r_customwidth \"1600\"",
+                       "seta R_CUSTOMHEIGHT 900"};
+    sp.screen.activeRect = {0, 0, 2560, 1440};
+    form.Accelerator.userSelect(3);  // "nVidia TNT"
+    for (const Case& c :
+         {Case{"1920x1080",
+               {"seta r_mode \"-1\"", "seta r_customwidth \"1920\"", "seta r_customheight \"1080\"",
+                "seta r_modefullscreen \"\""},
+               {}},
+          Case{"Desktop (2560x1440)",
+               {"seta r_mode \"-1\"", "seta r_customwidth \"2560\"", "seta r_customheight \"1440\"",
+                "seta r_modefullscreen \"\""},
+               {}},
+          Case{"1024x768", {"seta r_mode \"6\"", "seta r_modefullscreen \"\""}, {old[2], old[3]}},
+          Case{"2048x1536",
+               {"seta r_mode \"10\"", "seta r_modefullscreen \"\""},
+               {old[2], old[3]}}}) {
+        SCOPED_TRACE(c.item);
+        form.ResolutionCombo.selectItem(c.item);
+        ASSERT_EQ(form.ResolutionCombo.text(), c.item);
+        form.PlayerName.setText("Tester");
+        const Lines lines = ComposeConfig(form, old);
+        const auto mode = std::find(lines.begin(), lines.end(), c.lines.front());
+        ASSERT_LE(mode + static_cast<long>(c.lines.size()), lines.end());
+        EXPECT_EQ(Lines(mode, mode + static_cast<long>(c.lines.size())), c.lines);
+        const auto notTweaked = std::find(lines.begin(), lines.end(), "// Not Tweaked");
+        EXPECT_EQ(Lines(notTweaked + 1, lines.end()), c.carried);
+    }
+}
 
 }  // namespace
 }  // namespace brisko::test

@@ -79,7 +79,7 @@ TEST_F(OpenArenaTest, StartsOnItsTestMapWithTheSavedConfig) {
     const std::string config =
         tree.c.file(".openarena/baseoa/q3config.cfg", "bind w \"+forward\"\r\n");
     state.currentConfigPath = config;
-    form.MaxFPSCombo.setItemIndex(32);  // 43, where the window starts at 0 and the game at 85
+    form.MaxFPSCombo.selectItem("43");  // where the window starts at 0 and the game at 85
     form.PlayerName.setText("Tester");
     form.SaveConfirmed = true;
     dispatchUserEvent(sp.messages, [this] { form.SaveBtn.click(); });

@@ -47,7 +47,8 @@ TEST_F(FormFixture, TheProfileRebuildsTheResolutionList) {
         int index;
     };
     selectNoPreset(form);
-    for (const Case& c : {Case{2, "nVidia TNT", 10, 2}, Case{5, "3Dfx Voodoo 1", 3, -1},
+    for (const Case& c : {Case{2, "nVidia TNT", 20, 2}, Case{13, "3Dfx Voodoo 3", 20, 13},
+                          Case{13, "Matrox G200", 6, -1}, Case{5, "3Dfx Voodoo 1", 3, -1},
                           Case{2, "3Dfx Voodoo 2", 4, 2}}) {
         SCOPED_TRACE(c.card);
         form.ResolutionCombo.setItemIndex(c.selected);
@@ -56,6 +57,13 @@ TEST_F(FormFixture, TheProfileRebuildsTheResolutionList) {
                   Items(kResolutions.begin(), kResolutions.begin() + c.offered));
         EXPECT_EQ(form.ResolutionCombo.itemIndex(), c.index);
     }
+}
+
+// The last item is the size of the screen the window is on when the card is chosen.
+TEST_F(FormFixture, TheDesktopItemIsTheActiveScreensSize) {
+    sp.screen.activeRect = {1024, 0, 2560, 1440};
+    chooseAccelerator(form, "nVidia TNT");
+    EXPECT_EQ(form.ResolutionCombo.item(19), "Desktop (2560x1440)");
 }
 
 TEST_F(FormFixture, TheReappliedPresetSelectsAResolutionAfterTheProfileDroppedIt) {
@@ -74,7 +82,7 @@ TEST_F(FormFixture, Voodoo3AfterTntDropsTheStencilAndColourItemsAndTntPutsThemBa
     EXPECT_EQ(form.ShadowCombo.itemIndex(), -1);
     EXPECT_EQ(form.ColorDepthCombo.items(), kTwoDepths);
     EXPECT_EQ(form.ColorDepthCombo.itemIndex(), -1);
-    EXPECT_EQ(form.ResolutionCombo.count(), 10);
+    EXPECT_EQ(form.ResolutionCombo.count(), 20);
 
     form.ShadowCombo.setItemIndex(1);
     chooseAccelerator(form, "nVidia TNT");
@@ -162,7 +170,7 @@ TEST_F(FormFixture, ThePlaceholderSelectedCountsAsTheFirstCard) {
     form.Accelerator.setItems({"Select One", "ATi Rage Fury", "Intel i740"});
     form.Accelerator.userSelect(0);
     EXPECT_EQ(form.ShadowCombo.items(), kFourShadows);
-    EXPECT_EQ(form.ResolutionCombo.count(), 10);
+    EXPECT_EQ(form.ResolutionCombo.count(), 20);
     EXPECT_EQ(form.ResolutionCombo.text(), "640x480");
 }
 

@@ -15,8 +15,12 @@ namespace brisko::test {
 
 // The items the accelerator profiles leave in the renderer lists.
 using Items = std::vector<std::string>;
-inline const Items kResolutions = {"400x300",  "512x384",  "640x480",   "800x600",   "960x720",
-                                   "1024x768", "1152x864", "1280x1024", "1600x1200", "2048x1536"};
+// A card's full list, on the scripted screen of 1024x768.
+inline const Items kResolutions = {"400x300",   "512x384",   "640x480",   "800x600",
+                                   "960x720",   "1024x768",  "1152x864",  "1280x1024",
+                                   "1600x1200", "2048x1536", "1280x720",  "1366x768",
+                                   "1600x900",  "1920x1080", "1920x1200", "2560x1080",
+                                   "2560x1440", "3440x1440", "3840x2160", "Desktop (1024x768)"};
 inline const Items kTwoShadows = {"No Shadows", "Ordinary Shadows"};
 inline const Items kFourShadows = {"No Shadows", "Ordinary Shadows", "Stencil Buffer Shadows",
                                    "Very Dark Stencil Buffer Shadows"};

@@ -23,16 +23,16 @@ struct CardCase {
 
 // clang-format off
 const CardCase kCards[] = {
-    {"ATi Rage Fury",     true,  10, {"No Shadows", "Stencil Buffer Shadows", "No Shadows"}, {"Default", "32-bit", "16-bit"}, {"640x480", "1024x768", "800x600"}},
+    {"ATi Rage Fury",     true,  20, {"No Shadows", "Stencil Buffer Shadows", "No Shadows"}, {"Default", "32-bit", "16-bit"}, {"640x480", "1024x768", "800x600"}},
     {"Intel i740",        false,  6, {"No Shadows", "Ordinary Shadows",       "No Shadows"}, {"Default", "16-bit", "16-bit"}, {"512x384", "800x600",  "640x480"}},
-    {"nVidia TNT",        true,  10, {"No Shadows", "Stencil Buffer Shadows", "No Shadows"}, {"Default", "32-bit", "16-bit"}, {"640x480", "1024x768", "800x600"}},
-    {"nVidia TNT 2",      true,  10, {"No Shadows", "Stencil Buffer Shadows", "No Shadows"}, {"Default", "32-bit", "16-bit"}, {"640x480", "1024x768", "800x600"}},
+    {"nVidia TNT",        true,  20, {"No Shadows", "Stencil Buffer Shadows", "No Shadows"}, {"Default", "32-bit", "16-bit"}, {"640x480", "1024x768", "800x600"}},
+    {"nVidia TNT 2",      true,  20, {"No Shadows", "Stencil Buffer Shadows", "No Shadows"}, {"Default", "32-bit", "16-bit"}, {"640x480", "1024x768", "800x600"}},
     {"Matrox G200",       false,  6, {"No Shadows", "Ordinary Shadows",       "No Shadows"}, {"Default", "16-bit", "16-bit"}, {"512x384", "640x480",  "640x480"}},
-    {"Matrox G400",       true,  10, {"No Shadows", "Stencil Buffer Shadows", "No Shadows"}, {"Default", "32-bit", "16-bit"}, {"640x480", "1024x768", "800x600"}},
+    {"Matrox G400",       true,  20, {"No Shadows", "Stencil Buffer Shadows", "No Shadows"}, {"Default", "32-bit", "16-bit"}, {"640x480", "1024x768", "800x600"}},
     {"3Dfx Voodoo 1",     false,  3, {"No Shadows", "Ordinary Shadows",       "No Shadows"}, {"Default", "16-bit", "16-bit"}, {"512x384", "640x480",  "640x480"}},
     {"3Dfx Voodoo 2",     false,  4, {"No Shadows", "Ordinary Shadows",       "No Shadows"}, {"Default", "16-bit", "16-bit"}, {"512x384", "800x600",  "640x480"}},
     {"3Dfx SLI Voodoo 2", false,  6, {"No Shadows", "Ordinary Shadows",       "No Shadows"}, {"Default", "16-bit", "16-bit"}, {"640x480", "1024x768", "800x600"}},
-    {"3Dfx Voodoo 3",     false, 10, {"No Shadows", "Ordinary Shadows",       "No Shadows"}, {"Default", "16-bit", "16-bit"}, {"640x480", "1024x768", "800x600"}},
+    {"3Dfx Voodoo 3",     false, 20, {"No Shadows", "Ordinary Shadows",       "No Shadows"}, {"Default", "16-bit", "16-bit"}, {"640x480", "1024x768", "800x600"}},
 };
 // clang-format on
 
@@ -133,7 +133,7 @@ const Row kRows[] = {
     {&F::cggibs, {0, 1, 1}},               {&F::cgdrawammowarning, {1, 1, 1}},    {&F::cgdrawcrosshair, {1, 1, 1}},
     {&F::cgdrawcrosshairnames, {1, 1, 1}}, {&F::crosshairhealth, {1, 1, 1}},      {&F::cggun, {0, 1, 1}},
     {&F::fragcounter, {1, 0, 0}},          {&F::netgraph, {0, 1, 1}},             {&F::cgthirdperson, {0, 0, 0}},
-    {&F::clnoprint, {1, 1, 1}},            {&F::cgshowfps, {1, 1, 1}},            {&F::MaxFPSCombo, {46, 46, 46}},
+    {&F::clnoprint, {1, 1, 1}},            {&F::cgshowfps, {1, 1, 1}},            {&F::MaxFPSCombo, {55, 55, 55}},
     {&F::clrun, {1, 1, 1}},                {&F::RailGunStyleCombo, {3, 1, 0}},    {&F::PlayerPredict, {1, 1, 1}},
     {&F::loadas8bit, {1, 0, 0}},           {&F::cgfootsteps, {0, 1, 1}},          {&F::SampleRateCombo, {0, 1, 1}},
     {&F::SoundVolume, {7, 7, 7}},

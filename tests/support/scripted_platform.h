@@ -68,8 +68,10 @@ class FixedScreen : public Screen {
   public:
     Rect screenRect{0, 0, 1024, 768};
     Rect desktopRect{0, 0, 1024, 740};
+    Rect activeRect{0, 0, 1024, 768};
     Rect screen() const override { return screenRect; }
     Rect desktop() const override { return desktopRect; }
+    Rect activeScreen() const override { return activeRect; }
 };
 
 class TableDrives : public Drives {

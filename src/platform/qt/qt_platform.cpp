@@ -148,6 +148,10 @@ Rect QtScreen::screen() const {
 Rect QtScreen::desktop() const {
     return toRect(QGuiApplication::primaryScreen()->availableGeometry());
 }
+Rect QtScreen::activeScreen() const {
+    const QWidget* active = QApplication::activeWindow();
+    return active ? toRect(active->screen()->geometry()) : screen();
+}
 
 void QtApplication::requestTermination() {
     requested_ = true;

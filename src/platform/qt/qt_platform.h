@@ -28,6 +28,7 @@ class QtScreen : public Screen {
   public:
     Rect screen() const override;
     Rect desktop() const override;
+    Rect activeScreen() const override;
 };
 
 // Ends the program when control is next back in the event loop, also when asked
