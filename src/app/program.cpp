@@ -13,7 +13,7 @@ Program::Program(Platform& platform)
       MapSelect(platform, state, &SearchProgress),
       SearchProgress(platform),
       Save(Form1),
-      SaveTest(Form1, [this] { showTestMapDialog(MapSelect, platform_); }),
+      SaveTest(Form1, Save, MapSelect),
       platform_(platform) {
     Form1.Timer1.onTimer = [this] { Timer1Timer(); };
     Form1.SaveBtn.onClick = [this] { Save.SaveBtnClick(); };

@@ -1,5 +1,5 @@
 // Save & Test: the whole save first, then the test-map dialog or the question.
-#include "launch/save_and_test.h"
+#include "dialogs/save_and_test.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 struct SaveAndTestTest : test::FormFixture {
     fs::path dir;
     TMapSelect mapSelect{sp.platform, state};
-    SaveAndTest saveTest{form, [this] { showTestMapDialog(mapSelect, sp.platform); }};
+    SaveAndTest saveTest{form, save, mapSelect};
 
     void SetUp() override {
         FormFixture::SetUp();
