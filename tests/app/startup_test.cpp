@@ -35,7 +35,7 @@ std::string configText(const std::string& name) {
 }
 
 struct StartupTest : ::testing::Test {
-    test::ScopedEnv path{"PATH", ""};  // no engine
+    test::ScopedEnv noEngines{"PATH", ""};  // no engine on PATH
     test::ScriptedPlatform sp;
     TempTree home;
     std::unique_ptr<Program> program;

@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
         CarryCase{"BytesKept",
                   {"1", "2", "bind \xe9 \"say caf\xe9\"\t"},
                   {"bind \xe9 \"say caf\xe9\"\t"}}),
-    [](const auto& info) { return std::string(info.param.title); });
+    [](const auto& test) { return std::string(test.param.title); });
 
 class NotTweakedLinesTest : public ::testing::TestWithParam<CarryCase> {};
 
@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
         CarryCase{"DuplicatesKeptInFileOrder",
                   {"1", "2", "seta viewsize \"100\"", "seta fov \"90\"", "seta viewsize \"90\""},
                   {"seta viewsize \"100\"", "seta viewsize \"90\""}}),
-    [](const auto& info) { return std::string(info.param.title); });
+    [](const auto& test) { return std::string(test.param.title); });
 
 // Each old line, after two lines that carry nothing, and whether it is kept among
 // the other lines when the file writes fov, cg_fov, name and r_picmip itself.

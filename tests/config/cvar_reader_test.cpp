@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"LongerCvarMatchesToo", with({"seta namecolor \"7\""}), "lor \"7"},
         NameCase{"ShortLinesDoNotMatch", with({"", "seta", "seta nam"}), "(unchanged)"},
         NameCase{"BytesKept", with({"seta name \"^1S\xE9rge\""}), "^1S\xE9rge"}),
-    [](const auto& info) { return std::string(info.param.title); });
+    [](const auto& test) { return std::string(test.param.title); });
 
 using test::FormFixture;
 

@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "GL Linear MipMap Nearest"},
         ListCase{&TForm1::EffectColorCombo, 7, 3, "Blue", "White", "Red"},
         ListCase{&TForm1::SampleRateCombo, 4, 1, "11 Khz", "48 Khz", "22 Khz"}),
-    [](const auto& info) { return test::nameOf(info.param.control); });
+    [](const auto& test) { return test::nameOf(test.param.control); });
 
 TEST_F(FormFixture, RateListJumpsBetweenItsThreeRuns) {
     const auto& items = form.RateCombo.items();

@@ -142,8 +142,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "26-opensourcelan-gameservers.cfg", "28-twerszko-ioq3-installer.cfg",
                       "31-the-gmann-q3ibr.cfg", "35-timewaffle-q3a-patched.cfg",
                       "36-q3aql-q3aserv-cpma.cfg", "39-thr0ned-qlcfg-ql.cfg"),
-    [](const auto& info) {
-        std::string name = info.param;
+    [](const auto& test) {
+        std::string name = test.param;
         for (char& c : name)
             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
         return "File" + name;

@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
     Answers, EmptyName,
     ::testing::Values(EmptyNameCase{Answer::Yes, "Player", &TForm1::RendererOptions, 0},
                       EmptyNameCase{Answer::No, "", &TForm1::ClientSettings, 1}),
-    [](const auto& info) { return info.param.answer == Answer::Yes ? "Yes" : "No"; });
+    [](const auto& test) { return test.param.answer == Answer::Yes ? "Yes" : "No"; });
 
 TEST_F(SaveFlow, NoToTheConfirmationTouchesNothing) {
     form.PlayerName.setText("Tester");
@@ -160,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(Names, UnwritableName,
                                            NameCase{"Escape", "a\x1b[0m"},
                                            NameCase{"Delete", "a\x7f"},
                                            NameCase{"TooLong", std::string(256, 'x')}),
-                         [](const auto& info) { return std::string(info.param.title); });
+                         [](const auto& test) { return std::string(test.param.title); });
 
 class WritableName : public SaveFlow, public ::testing::WithParamInterface<NameCase> {};
 
@@ -179,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(Names, WritableName,
                                            NameCase{"Utf8", "Caf\xc3\xa9"},
                                            NameCase{"Punctuation", "a$b /c'//{}"},
                                            NameCase{"Longest", std::string(255, 'x')}),
-                         [](const auto& info) { return std::string(info.param.title); });
+                         [](const auto& test) { return std::string(test.param.title); });
 
 TEST_F(SaveFlow, NameReadFromTheFileIsWrittenBackAsRead) {
     useConfig("1\r\n2\r\nseta name \"\xff\xfe^3X\"\r\n");
@@ -251,7 +251,7 @@ INSTANTIATE_TEST_SUITE_P(Lists, ListWithoutSelection,
                          ::testing::Values(ListCase{&TForm1::ShadowCombo,
                                                     "Type of shadow to render"},
                                            ListCase{&TForm1::ResolutionCombo, "Resolution"}),
-                         [](const auto& info) { return nameOf(info.param.control); });
+                         [](const auto& test) { return nameOf(test.param.control); });
 
 }  // namespace
 }  // namespace brisko::test

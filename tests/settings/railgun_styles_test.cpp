@@ -52,8 +52,8 @@ TEST_P(RailgunStyleTest, PickingTheStyleSetsTheRailgunPage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryStyle, RailgunStyleTest, ::testing::ValuesIn(kStyleCases),
-                         [](const auto& info) {
-                             return "Style" + std::to_string(info.param.index);
+                         [](const auto& test) {
+                             return "Style" + std::to_string(test.param.index);
                          });
 
 // The style still rewrites the slider labels and its help.

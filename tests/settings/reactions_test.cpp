@@ -74,7 +74,7 @@ TEST_P(CommonPatternTest, ShowsItsHelpOnItsPageAndClearsSaveConfirmed) {
 }
 
 INSTANTIATE_TEST_SUITE_P(SettingsOfEveryKind, CommonPatternTest, ::testing::ValuesIn(kPatternCases),
-                         [](const auto& info) { return test::nameOf(info.param.control); });
+                         [](const auto& test) { return test::nameOf(test.param.control); });
 
 // Every setting the design gives help is wired to show that help, on one page's
 // panel only.

@@ -110,8 +110,8 @@ TEST_P(DeclinedTest, AnyOtherAnswerChangesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(NoOrClosed, DeclinedTest, ::testing::Values(Answer::No, Answer::Closed),
-                         [](const auto& info) {
-                             return info.param == Answer::No ? "No" : "Closed";
+                         [](const auto& test) {
+                             return test.param == Answer::No ? "No" : "Closed";
                          });
 
 TEST_F(FormFixture, TwiceWithoutOpeningTheListGivesFiveItemsAndOpeningLeavesThree) {

@@ -58,12 +58,12 @@ TEST_P(CardPresetTest, ChoosingTheCardAppliesThePresetForIt) {
 INSTANTIATE_TEST_SUITE_P(EveryCardAndPreset, CardPresetTest,
                          ::testing::Combine(::testing::ValuesIn(kCards),
                                             ::testing::Values(kPerformance, kVisual, kBoth)),
-                         [](const auto& info) {
-                             std::string name = std::get<0>(info.param).card;
+                         [](const auto& test) {
+                             std::string name = std::get<0>(test.param).card;
                              std::erase_if(name, [](char ch) {
                                  return !std::isalnum(static_cast<unsigned char>(ch));
                              });
-                             return name + "_" + kPresetNames[std::get<1>(info.param)];
+                             return name + "_" + kPresetNames[std::get<1>(test.param)];
                          });
 
 void applyPreset(TForm1& form, Preset preset) {
@@ -174,7 +174,7 @@ TEST_P(PresetTest, EveryRowEndsAtItsValue) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryPreset, PresetTest, ::testing::Values(kPerformance, kVisual, kBoth),
-                         [](const auto& info) { return kPresetNames[info.param]; });
+                         [](const auto& test) { return kPresetNames[test.param]; });
 
 // Each page's panel shows the last reaction that ran on it; the railgun page shows
 // the style.
@@ -224,7 +224,7 @@ INSTANTIATE_TEST_SUITE_P(Sequences, PresetHelpTest, ::testing::Values(
              "High intensity Railgun trail.", kFootsteps, "Beam"},
     HelpCase{"BothAfterVisual", {kVisual, kBoth}, kCurves, kRun,
              "Quake3Arena default Railgun setting.", kFootsteps, "Quake3Arena"}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& test) { return test.param.name; });
 // clang-format on
 
 // The ejected-ammo position is counted from the end of the list as it is at the time.
