@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/ascii.h"
 #include "platform/posix/folder_source.h"
 #include "platform/posix/paths.h"
 
@@ -27,9 +28,10 @@ std::vector<WalkTask> firstTasks(const std::vector<SearchState::Root>& roots,
     std::vector<WalkTask> tasks;
     for (std::uint32_t root = 0; root < roots.size(); ++root) {
         const WalkPlace& place = places.emplace_back(nullptr, root);
-        const std::vector<std::string>& paths = roots[root].searched.paths();
+        const SearchRoot& searched = roots[root].searched;
+        const std::vector<std::string>& paths = searched.paths;
+        const bool lookup = searched.kind == SearchRoot::Kind::Lookup;
         for (std::uint32_t i = 0, next = 1; i < paths.size(); i = next++) {
-            const bool lookup = roots[root].searched.kind() == SearchRoot::Kind::Lookup;
             if (lookup)
                 while (next < paths.size() && FolderOf(paths[next]) == FolderOf(paths[i])) ++next;
             if (unanswered && unanswered->holds(paths[i])) continue;
@@ -44,40 +46,140 @@ std::vector<WalkTask> firstTasks(const std::vector<SearchState::Root>& roots,
 
 }  // namespace
 
-bool SearchState::Root::matches(std::size_t list, std::string_view name) const {
-    return std::any_of(masks[list].begin(), masks[list].end(),
-                       [name](const NameMask& mask) { return mask.matches(name); });
+std::vector<std::uint32_t> WalkPlace::indices() const {
+    std::vector<std::uint32_t> indices;
+    for (const WalkPlace* place = this; place; place = place->parent)
+        indices.insert(indices.begin(), place->index);
+    return indices;
+}
+
+bool WalkPlace::dropped() const {
+    for (const WalkPlace* place = this; place; place = place->parent)
+        if (place->lost.load(std::memory_order_relaxed)) return true;
+    return false;
 }
 
 SearchState::Root::Root(SearchRoot root) : searched(std::move(root)) {
-    for (const Target& target : searched.targets())
-        masks.emplace_back(target.masks.begin(), target.masks.end());
+    for (Target& target : searched.targets)
+        for (std::string& name : target.names) name = asciiLower(name);
+}
+
+void SearchState::Thread::callStarts(const std::string& path) {
+    if (path != callPath) {
+        const std::lock_guard lock(mutex);
+        callPath = path;
+    }
+    callEnded();
 }
 
 SearchState::SearchState(std::vector<SearchRoot> searched, SearchOptions options,
                          unsigned threadCount)
     : roots(std::make_move_iterator(searched.begin()), std::make_move_iterator(searched.end())),
-      useListedTypes(options.useListedTypes),
       source(options.source ? *options.source : posix::PosixFolderSource::system()),
       remoteMounts(std::move(options.remoteMounts)),
       unanswered(options.unanswered ? std::optional(*options.unanswered) : std::nullopt),
-      queue(roots.size(), firstTasks(roots, rootPlaces, unanswered)),
-      threads(threadCount) {}
+      threads(threadCount),
+      later_(roots.size()),
+      pending_(roots.size()) {
+    for (WalkTask& task : firstTasks(roots, rootPlaces, unanswered)) {
+        ++pending_[RootOf(task)];
+        ready_.push_back(std::move(task));
+    }
+    ended(0);
+}
+
+std::optional<WalkTask> SearchState::take() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        if (stopped() || finished()) return std::nullopt;
+        if (!ready_.empty()) {
+            WalkTask task = std::move(ready_.front());
+            ready_.pop_front();
+            publishWanted();
+            return task;
+        }
+        ++idle_;
+        publishWanted();
+        wake_.wait(lock);
+        --idle_;
+        publishWanted();
+    }
+}
+
+void SearchState::drained(std::size_t root, std::deque<WalkTask>& stack) {
+    const std::lock_guard lock(mutex_);
+    if (--pending_[root] > 0) return;
+    std::vector<WalkTask>& later = later_[root];
+    if (later.empty()) return ended(root);
+    pending_[root] = 1;  // this thread's
+    // The first met on top.
+    for (auto task = later.rbegin(); task != later.rend(); ++task)
+        stack.push_back(std::move(*task));
+    later.clear();
+}
+
+void SearchState::ended(std::size_t root) {
+    std::size_t first = first_.load(std::memory_order_relaxed);
+    if (root != first) return;
+    while (first < pending_.size() && pending_[first] == 0) ++first;
+    first_.store(first, std::memory_order_relaxed);
+    if (first == pending_.size()) {
+        finished_.store(true, std::memory_order_release);
+        wake_.notify_all();
+    }
+}
+
+void SearchState::putOff(FolderVisit task) {
+    const std::lock_guard lock(mutex_);
+    later_[task.root].push_back(std::move(task));
+}
+
+void SearchState::give(std::deque<WalkTask>& stack) {
+    const std::lock_guard lock(mutex_);
+    pending_[RootOf(stack.front())] += (stack.size() + 1) / 2;
+    for (std::size_t given = (stack.size() + 1) / 2; given > 0; --given) {
+        ready_.push_back(std::move(stack.front()));
+        stack.pop_front();
+    }
+    publishWanted();
+    wake_.notify_all();
+}
+
+void SearchState::wait() {
+    std::unique_lock lock(mutex_);
+    wake_.wait(lock, [this] { return stopped() || finished(); });
+}
+
+bool SearchState::claim(FolderId folder, const WalkPlace& place) {
+    const std::lock_guard lock(claimsMutex_);
+    const auto [at, first] = claims_.try_emplace(folder, &place);
+    if (first) return true;
+    if (!(place.indices() < at->second->indices())) return false;
+    at->second->lost.store(true, std::memory_order_relaxed);
+    at->second = &place;
+    return true;
+}
 
 void SearchState::publish(std::vector<Match>& matches) {
-    const std::lock_guard lock(mutex);
-    if (!queue.stopped()) {
+    const std::lock_guard lock(mutex_);
+    if (!stopped()) {
         for (Match& match : matches) {
-            if (match.counted) counted.fetch_add(1, std::memory_order_relaxed);
-            found.push_back(std::move(match));
+            if (match.target->counted) counted.fetch_add(1, std::memory_order_relaxed);
+            found_.push_back(std::move(match));
         }
     }
     matches.clear();
 }
 
 void SearchState::fail(std::exception_ptr error) {
-    const std::lock_guard lock(mutex);
-    if (!failure) failure = error;
+    const std::lock_guard lock(mutex_);
+    if (!failure_) failure_ = error;
+}
+
+std::vector<SearchState::Match> SearchState::results() {
+    const std::lock_guard lock(mutex_);
+    if (failure_) std::rethrow_exception(failure_);
+    return found_;
 }
 
 void SearchState::answered(Thread& thread) {
@@ -88,9 +190,10 @@ void SearchState::answered(Thread& thread) {
 
 bool SearchState::stop() {
     {
-        const std::lock_guard lock(mutex);
-        if (queue.finished()) return false;
-        queue.stop();
+        const std::lock_guard lock(mutex_);
+        if (finished()) return false;
+        stopped_.store(true, std::memory_order_relaxed);
+        wake_.notify_all();
     }
     // Under the thread's lock, which it takes to take the mount point back once
     // its call has answered after all.
