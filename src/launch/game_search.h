@@ -19,6 +19,21 @@ struct GamesFound {
     std::vector<std::string> baseFolders;    // every folder named like a game's base folder
 };
 
+// Lets the player follow a search while it runs and stop it.
+class SearchFollower {
+  public:
+    virtual ~SearchFollower() = default;
+    // Returns once `search` has finished by itself or the player has stopped it;
+    // `foundLabel` names what its counted targets find ("Config files found").
+    virtual void follow(FolderSearch& search, const std::string& foundLabel) = 0;
+    // What this player's stopped searches learnt: later searches pass it in their
+    // options.
+    UnansweredMounts& unanswered() { return unanswered_; }
+
+  private:
+    UnansweredMounts unanswered_;
+};
+
 // Runs a search of `roots`, followed by `follower` when given, which tells the
 // player what the counted targets found by `foundLabel`; with the drives' remote
 // mounts and the follower's unanswered ones. The targets' lists are then filled;
