@@ -107,6 +107,8 @@ TEST(StoppedSearch, LaterSearchesPassOverWhereItWasLeftWaiting) {
     for (int i = 0; i < 1000 && unanswered.holds(tree.path("slow")); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_FALSE(unanswered.holds(tree.path("slow")));
+    // The thread left behind closes its folders through `slow` before it goes.
+    EXPECT_TRUE(slow.awaitAllClosed());
 }
 
 TEST(StoppedSearch, AMountThatDoesNotAnswerIsWalkedLastAndLeftBehind) {
