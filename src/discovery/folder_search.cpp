@@ -147,7 +147,7 @@ class FolderWalker {
         if (!search_.claim({st.st_dev, st.st_ino}, *task.place)) return;
         SearchState::Root& searched = search_.roots[task.root];
         if (root) findMountsInside(searched, fd, task.path);
-        search_.folders.fetch_add(1, std::memory_order_relaxed);
+        thread_.folders.fetch_add(1, std::memory_order_relaxed);
         const std::size_t made = stack_.size();
         std::uint32_t index = 0;
         for (std::size_t at = 0; at < size && !search_.stopped(); ++index) {
@@ -172,7 +172,6 @@ class FolderWalker {
                 found_.push_back({&search_.rootPlaces[task.root], index, &target, path});
         }
     }
-    // Entry `index` of the listing of `folder`.
     void look(int dir, const char* at, std::string_view name, unsigned char type,
               const WalkTask& folder, std::uint32_t index) {
         std::string path;  // made when needed: most entries need none
@@ -308,6 +307,7 @@ SearchState::SearchState(std::vector<SearchRoot> searched, SearchOptions options
       threads(threadCount),
       later_(searched.size()),
       pending_(searched.size()) {
+    claims_.reserve(1 << 16);
     // The roots' first tasks, but for what lies in a mount that did not answer.
     for (std::uint32_t root = 0; root < searched.size(); ++root) {
         const WalkPlace& place = rootPlaces.emplace_back(nullptr, root);
@@ -376,12 +376,12 @@ FolderSearch::Progress FolderSearch::progress(Clock::time_point now) {
     if (!roots.empty())
         progress.place =
             roots[std::min(state_->firstUnfinishedRoot(), roots.size() - 1)].searched.place;
-    progress.folders = state_->folders.load(std::memory_order_relaxed);
     progress.found = state_->counted.load(std::memory_order_relaxed);
     SearchState::Thread* waiting = nullptr;
     Clock::time_point since = now - kWaitNamed;
     for (std::size_t i = 0; i < seen_.size(); ++i) {
         SearchState::Thread& thread = state_->threads[i];
+        progress.folders += thread.folders.load(std::memory_order_relaxed);
         const std::uint64_t calls = thread.calls.load(std::memory_order_acquire);
         if (calls != seen_[i].calls) {
             seen_[i] = {calls, now};

@@ -72,10 +72,11 @@ struct SearchState {
     // What one thread shows the one that follows the search.
     struct alignas(64) Thread {
         std::atomic<std::uint64_t> calls{0};  // odd while inside a call
-        std::mutex mutex;                     // for the two below
-        std::string callPath;                 // what the last call is on
-        std::string leftIn;                   // the mount point stop() added for its call
-        std::deque<WalkPlace> places;         // of the folders it met, its own
+        std::atomic<std::uint64_t> folders{0};
+        std::mutex mutex;              // for the two below
+        std::string callPath;          // what the last call is on
+        std::string leftIn;            // the mount point stop() added for its call
+        std::deque<WalkPlace> places;  // of the folders it met, its own
     };
     using FolderId = std::pair<dev_t, ino_t>;  // whatever path reached the folder
     struct FolderHash {
@@ -179,10 +180,9 @@ struct SearchState {
     std::vector<std::string> remoteMounts;
     std::optional<UnansweredMounts> unanswered;
     std::deque<Thread> threads;
-    std::atomic<std::uint64_t> folders{0}, counted{0};  // folders searched, counted paths found
+    std::atomic<std::uint64_t> counted{0};  // paths found by the counted targets
 
   private:
-    // After the tasks of `root` have all ended.
     void ended(std::size_t root) {
         std::size_t first = first_.load(std::memory_order_relaxed);
         if (root != first) return;
