@@ -5,6 +5,7 @@
 
 #include <sys/types.h>
 
+#include <array>
 #include <atomic>
 #include <condition_variable>
 #include <deque>
@@ -132,8 +133,9 @@ struct SearchState {
     // Whether the folder is to be walked at `place`: no place claimed it before,
     // or only later ones, whose walks are then marked lost.
     bool claim(FolderId folder, const WalkPlace& place) {
-        const std::lock_guard lock(claimsMutex_);
-        const auto [at, first] = claims_.try_emplace(folder, &place);
+        Claims& claims = claims_[FolderHash()(folder) % claims_.size()];
+        const std::lock_guard lock(claims.mutex);
+        const auto [at, first] = claims.places.try_emplace(folder, &place);
         if (!first && !(place.indices() < at->second->indices())) return false;
         if (!first) at->second->lost.store(true, std::memory_order_relaxed);
         at->second = &place;
@@ -206,8 +208,11 @@ struct SearchState {
     std::vector<Match> found_;
     std::exception_ptr failure_;
     alignas(64) std::atomic<bool> stopped_{false};  // read at every entry: a cache line of its own
-    std::mutex claimsMutex_;
-    std::unordered_map<FolderId, const WalkPlace*, FolderHash> claims_;
+    struct Claims {
+        std::mutex mutex;
+        std::unordered_map<FolderId, const WalkPlace*, FolderHash> places;
+    };
+    std::array<Claims, 16> claims_;  // by the folder's hash, so that threads seldom wait
 };
 
 }  // namespace brisko
