@@ -90,9 +90,9 @@ TEST(StoppedSearch, LaterSearchesPassOverWhereItWasLeftWaiting) {
     UnansweredMounts unanswered;
     test::SlowFolders slow, stuckToo;
     Paths walked, lookedUp;
-    {
+    {  // One thread, so that no other call (in "a") is under way at the stop.
         FolderSearch first({configsIn(tree.dir(), walked)},
-                           {.source = &slow, .unanswered = &unanswered});
+                           {.threads = 1, .source = &slow, .unanswered = &unanswered});
         ASSERT_TRUE(slow.awaitWaiting());
     }  // stopped
     EXPECT_TRUE(unanswered.holds(tree.path("slow/q3config.cfg")));
