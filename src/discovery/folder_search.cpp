@@ -93,13 +93,19 @@ class FolderWalker {
             if (search_.stopped()) break;
             if (!found_.empty()) search_.publish(found_);
             if (!stack_.empty() && search_.wanted()) search_.give(stack_);
-            if (stack_.empty()) search_.drained(task->root, stack_);
+            if (!stack_.empty()) continue;
+            closeKept();  // before the search can end: it then makes no more calls
+            search_.drained(task->root, stack_);
         }
-        for (const Kept& kept : kept_)
-            call(thread_.callPath, [&] { return source_.close(kept.fd); });
+        closeKept();
     }
 
   private:
+    void closeKept() {
+        for (const Kept& kept : kept_)
+            call(thread_.callPath, [&] { return source_.close(kept.fd); });
+        kept_.clear();
+    }
     std::optional<WalkTask> next() {
         if (stack_.empty()) return search_.take();
         WalkTask task = std::move(stack_.back());
@@ -147,7 +153,6 @@ class FolderWalker {
         for (std::size_t at = 0; at < size && !search_.stopped(); ++index) {
             const auto* entry = reinterpret_cast<const dirent64*>(listing_.data() + at);
             at += entry->d_reclen;
-            // Nothing could open a path longer than the system's limit.
             const std::string_view name(entry->d_name);
             if (name == "." || name == ".." || task.path.size() + name.size() >= PATH_MAX) continue;
             if (!named(searched.passedOver, task.path, name))
@@ -206,9 +211,8 @@ class FolderWalker {
         if (type != DT_DIR) return true;
         // Not entered, a read-only folder counts like a file.
         struct stat st;
-        return call(path, [&] { return source_.statusAt(dir, at, st, AT_SYMLINK_NOFOLLOW); }) ==
-                   0 &&
-               S_ISDIR(st.st_mode) && !(st.st_mode & 0222);
+        const auto status = [&] { return source_.statusAt(dir, at, st, AT_SYMLINK_NOFOLLOW); };
+        return call(path, status) == 0 && S_ISDIR(st.st_mode) && !(st.st_mode & 0222);
     }
     // Whether `check` holds for what `path` names, its links followed.
     bool holds(Check check, int dir, const char* at, const std::string& path) {
@@ -367,9 +371,8 @@ void FolderSearch::stop() {
 FolderSearch::Progress FolderSearch::progress(Clock::time_point now) {
     Progress progress;
     const std::vector<SearchState::Root>& roots = state_->roots;
-    if (!roots.empty())
-        progress.place =
-            roots[std::min(state_->firstUnfinishedRoot(), roots.size() - 1)].searched.place;
+    const std::size_t root = std::min(state_->firstUnfinishedRoot(), roots.size() - 1);
+    if (!roots.empty()) progress.place = roots[root].searched.place;
     progress.found = state_->counted.load(std::memory_order_relaxed);
     SearchState::Thread* waiting = nullptr;
     Clock::time_point since = now - kWaitNamed;

@@ -1,16 +1,15 @@
-// One search of several roots, run on threads of its own, which the caller can
-// follow while it runs and stop at any moment, keeping what was found so far.
-// A walk lists a regular file or a symbolic link when its name matches and never
-// enters it; it enters a folder, except a read-only one (no write permission for
-// anyone), which it lists as a file; it leaves out sockets, FIFOs and devices,
-// folders it cannot read, and entries whose path would pass the system's limit.
-// A folder met a second time (a bind mount, a disk mounted twice) is walked where
-// a walk by one thread meets it first; network and FUSE mounts inside a root are
-// walked after the rest of it. What is found comes out in the order of a walk by
-// one thread, depth first in listing order, whatever the number of threads. The
-// caller never waits on a file system: a thread whose call waits on a folder that
-// does not answer is left behind when the search is stopped, and ends by itself
-// if the folder ever answers.
+// One search of several roots, run on threads of its own, which the caller can follow
+// while it runs and stop at any moment, keeping what was found so far. A walk lists a
+// regular file or a symbolic link when its name matches and never enters it; it enters
+// a folder, except a read-only one (no write permission for anyone), which it lists as a
+// file; it leaves out sockets, FIFOs and devices, folders it cannot read, and entries
+// whose path would pass the system's limit. A folder met a second time (a bind mount, a
+// disk mounted twice) is walked where a walk by one thread meets it first; network and
+// FUSE mounts inside a root are walked after the rest of it. What is found comes out in
+// the order of a walk by one thread, depth first in listing order, whatever the number
+// of threads. The caller never waits on a file system: a thread whose call waits on a
+// folder that does not answer is left behind when the search is stopped, and ends by
+// itself if the folder ever answers.
 #pragma once
 
 #include <algorithm>
@@ -78,9 +77,8 @@ struct SearchRoot {
     SearchPlace place;
 };
 
-// The mount points that stopped searches were left waiting in, so that later
-// searches given them neither enter them nor make any call there. Copies share
-// one table; safe to use from several threads at once.
+// The mount points that stopped searches were left waiting in, so that later searches
+// given them neither enter them nor make any call there. Copies share one table.
 class UnansweredMounts {
   public:
     void add(const std::string& mountPoint) {
@@ -116,8 +114,10 @@ class UnansweredMounts {
 };
 
 struct SearchOptions {
-    unsigned threads = 0;            // 0 for the program's own choice (16)
-    FolderSource* source = nullptr;  // the calls that read folders; none for the system's
+    unsigned threads = 0;  // 0 for the program's own choice (16)
+    // The calls that read folders (none: the system's), made until the search has
+    // finished, or after a stop until each thread has ended.
+    FolderSource* source = nullptr;
     std::vector<std::string> remoteMounts = {};  // of network and FUSE file systems
     UnansweredMounts* unanswered = nullptr;      // where earlier searches waited: passed over
 };

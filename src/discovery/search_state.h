@@ -1,6 +1,5 @@
-// What the threads of one search share with it. Each thread holds it as long as
-// it runs: a thread left behind in a call that does not return touches nothing
-// freed when the call returns at last.
+// What the threads of one search share with it, each as long as it runs: a thread left
+// behind in a call that does not return touches nothing freed when the call returns.
 #pragma once
 
 #include <sys/types.h>
@@ -42,9 +41,8 @@ struct WalkPlace {
     mutable std::atomic<bool> lost{false};
 };
 
-// A piece of the work: a folder to look through (its path with its trailing '/');
-// or, without a place, the paths [index, end) of a lookup root, which lie in one
-// folder, so that a folder that does not answer holds one thread only.
+// A piece of the work: a folder to look through (its path with its trailing '/'); or,
+// without a place, the paths [index, end) of a lookup root that lie in one folder.
 struct WalkTask {
     std::size_t root;
     std::string path;
