@@ -125,9 +125,12 @@ long findCount(const std::string& root) {
 }
 
 std::size_t walkOne(const std::string& root, unsigned threads) {
-    brisko::FolderSearch search({brisko::SearchRoot::walk(root, {{{"q3config.cfg"}}})},
-                                {.threads = threads});
-    return search.results()[0][0].size();
+    std::vector<std::string> found;
+    brisko::FolderSearch search(
+        {brisko::SearchRoot::walk(root, {{{"q3config.cfg"}, brisko::Check::Listed, &found}})},
+        {.threads = threads});
+    search.finish();
+    return found.size();
 }
 
 // The tree as drive C:, the only drive.

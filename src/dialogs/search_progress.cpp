@@ -1,7 +1,5 @@
 #include "dialogs/search_progress.h"
 
-#include <algorithm>
-
 namespace brisko {
 
 namespace {
@@ -60,10 +58,10 @@ TSearchProgress::TSearchProgress(Platform& platform)
     WatchTimer.onTimer = [this] { watchSearch(); };
 }
 
-void TSearchProgress::follow(FolderSearch& search, const SearchSubject& subject) {
+void TSearchProgress::follow(FolderSearch& search, const std::string& foundLabel) {
     if (search.finished()) return;
     search_ = &search;
-    subject_ = &subject;
+    foundLabel_ = &foundLabel;
     const Clock::time_point now = clock();
     started_ = countFrom_.value_or(now);
     countFrom_.reset();
@@ -73,7 +71,7 @@ void TSearchProgress::follow(FolderSearch& search, const SearchSubject& subject)
     const ModalResult result = platform_.windows.runModal(*this, WatchTimer);
     WatchTimer.setEnabled(false);
     search_ = nullptr;
-    subject_ = nullptr;
+    foundLabel_ = nullptr;
     // Stop Searching, or the window closed.
     if (result != ModalResult::Ok) search.stop();
 }
@@ -100,13 +98,11 @@ void TSearchProgress::StopBtnClick() {
 void TSearchProgress::refresh(Clock::time_point now) {
     refreshed_ = now;
     const FolderSearch::Progress progress = search_->progress(now);
-    const std::vector<SearchPlace>& places = subject_->places;
-    const SearchPlace place =
-        places.empty() ? SearchPlace{} : places[std::min(progress.root, places.size() - 1)];
+    const SearchPlace& place = progress.place;
     LblSearching.setCaption("Searching " + shortened(place.where, kPlaceShown) + " for " +
                             place.sought + kEllipsis);
     LblFolders.setCaption("Folders searched: " + grouped(progress.folders));
-    LblFound.setCaption(subject_->foundLabel + ": " + grouped(progress.found));
+    LblFound.setCaption(*foundLabel_ + ": " + grouped(progress.found));
     LblWaiting.setCaption(progress.waitingFor.empty()
                               ? std::string()
                               : "Waiting for " + shortened(progress.waitingFor) + " " + kEllipsis);

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "discovery/search_follower.h"
+#include "launch/game_search.h"
 #include "platform/controls.h"
 #include "platform/platform.h"
 #include "platform/window.h"
@@ -38,7 +38,7 @@ class TSearchProgress : public Window, public SearchFollower {
     std::function<Clock::time_point()> clock = [] { return Clock::now(); };
 
     // Runs the window modally until the search ends or the player stops it.
-    void follow(FolderSearch& search, const SearchSubject& subject) override;
+    void follow(FolderSearch& search, const std::string& foundLabel) override;
     // The next search followed counts its half second from `since` rather than
     // from its own start (for the start-up search, the program's launch: the
     // player has waited since then).
@@ -51,7 +51,7 @@ class TSearchProgress : public Window, public SearchFollower {
 
     Platform& platform_;
     FolderSearch* search_ = nullptr;
-    const SearchSubject* subject_ = nullptr;
+    const std::string* foundLabel_ = nullptr;
     std::optional<Clock::time_point> countFrom_;
     Clock::time_point started_{};
     Clock::time_point refreshed_{};

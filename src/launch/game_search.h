@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "discovery/search_follower.h"
+#include "discovery/folder_search.h"
 #include "launch/installed_games.h"
 #include "platform/platform.h"
 
@@ -19,27 +19,35 @@ struct GamesFound {
     std::vector<std::string> baseFolders;    // every folder named like a game's base folder
 };
 
-// Runs a search of `roots`, followed by `follower` when given, which tells the
-// player of it by `places` (one per root); with the drives' remote mounts and the
-// follower's unanswered ones. The lists it found, and whether it was stopped.
-struct SearchOutcome {
-    std::vector<std::vector<std::vector<std::string>>> found;
-    bool stopped = false;
-};
-SearchOutcome RunSearch(const Drives& drives, std::vector<SearchRoot> roots, SearchSubject subject,
-                        SearchFollower* follower, SearchOptions options = {});
+// Lets the player follow a search while it runs and stop it.
+class SearchFollower {
+  public:
+    virtual ~SearchFollower() = default;
+    // Returns once `search` has finished by itself or the player has stopped it;
+    // `foundLabel` names what its counted targets find ("Config files found").
+    virtual void follow(FolderSearch& search, const std::string& foundLabel) = 0;
+    // What this player's stopped searches learnt: later searches pass it in their
+    // options.
+    UnansweredMounts& unanswered() { return unanswered_; }
 
-// Empties `list`, then finds every config file on drive C: and then on each present
-// drive from D: to Z:, in one search.
-void FindConfigFiles(const Drives& drives, std::vector<std::string>& list);
+  private:
+    UnansweredMounts unanswered_;
+};
+
+// Runs a search of `roots`, followed by `follower` when given, which tells the
+// player what the counted targets found by `foundLabel`; with the drives' remote
+// mounts and the follower's unanswered ones. The targets' lists are then filled;
+// false when the player stopped the search.
+bool RunSearch(const Drives& drives, std::vector<SearchRoot> roots, const std::string& foundLabel,
+               SearchFollower* follower, SearchOptions options = {});
 
 // Every game on drive C: and then on each present drive from D: to Z:, with one
 // walk of each drive for all the games' names. With a follower, the player can
 // follow the search and stop it: the games are then those found so far.
 GamesFound FindGamesOnDrives(const Drives& drives, SearchFollower* follower = nullptr);
 
-// What start-up finds, in one search: the config files of every drive as
-// FindConfigFiles lists them, the games on drive C:, and what is installed.
+// What start-up finds, in one search: every config file on drive C: and then on
+// each present drive from D: to Z:, the games on drive C:, and what is installed.
 struct StartupFiles {
     std::vector<std::string> configFiles;
     GamesFound gamesOnDriveC;

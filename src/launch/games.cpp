@@ -71,31 +71,28 @@ ConfigPlace placeOf(const Drives& drives, const std::string& configPath) {
 bool lookUp(const Drives& drives, ConfigPlace& place, InstalledGames& installed,
             SearchFollower* follower) {
     const Game& game = *place.game;
-    Target windows{{}, Check::File}, base{{game.baseFolder}, Check::Folder};
+    std::vector<std::string> programs, bases, engines;
+    Target windows{{}, Check::File, &programs}, base{{game.baseFolder}, Check::Folder, &bases};
     for (const Game& any : Games())
-        if (any.windowsProgram) windows.masks.push_back(any.windowsProgram);
-    std::vector<std::string> engines;
+        if (any.windowsProgram) windows.names.push_back(any.windowsProgram);
+    std::vector<std::string> enginePaths;
     if (!place.parent.empty())
-        for (const char* engine : game.engines) engines.push_back(JoinPath(place.parent, engine));
-    std::vector<SearchRoot> roots{SearchRoot::listing(place.parent, {windows, base}),
-                                  SearchRoot::lookup(std::move(engines), Check::Executable)};
-    for (SearchRoot& root : InstalledGames::roots(drives)) roots.push_back(std::move(root));
-    SearchSubject subject{"Games found", {{place.parent, "the game"}, {place.parent, "the game"}}};
-    for (SearchPlace& where : InstalledGames::places("the game"))
-        subject.places.push_back(std::move(where));
-
-    SearchOutcome outcome = RunSearch(drives, std::move(roots), subject, follower);
-    if (outcome.stopped) return false;
-    auto& found = outcome.found;
-    place.windowsGame = !found[0][0].empty();
+        for (const char* engine : game.engines)
+            enginePaths.push_back(JoinPath(place.parent, engine));
+    const SearchPlace where{place.parent, "the game"};
+    std::vector<SearchRoot> roots{
+        SearchRoot::listing(place.parent, {windows, base}, where),
+        SearchRoot::lookup(std::move(enginePaths), Check::Executable, &engines, where)};
+    for (SearchRoot& root : installed.roots(drives)) roots.push_back(std::move(root));
+    if (!RunSearch(drives, std::move(roots), "Games found", follower)) return false;
+    place.windowsGame = !programs.empty();
     // Only a Windows program of the config's game is its own.
-    for (const std::string& program : found[0][0])
+    for (const std::string& program : programs)
         if (!place.windowsProgram && game.windowsProgram &&
             asciiLower(NameOf(program)) == asciiLower(game.windowsProgram))
             place.windowsProgram = program;
-    place.baseFolder = !found[0][1].empty();
-    if (place.baseFolder && !found[1][0].empty()) place.engine = found[1][0].front();
-    installed = InstalledGames(std::span(found).subspan(2));
+    place.baseFolder = !bases.empty();
+    if (place.baseFolder && !engines.empty()) place.engine = engines.front();
     return true;
 }
 

@@ -44,21 +44,13 @@ std::vector<SearchRoot> InstalledGames::roots(const Drives& drives) {
     if (!system.empty())
         for (const Game& game : Games())
             for (const char* place : game.fixedPlaces) fixed.push_back(system + place);
-    return {SearchRoot::lookup(std::move(onPath), Check::Executable),
-            SearchRoot::lookup(std::move(fixed), Check::Executable),
-            SearchRoot::lookup(std::move(flatpaks), Check::Folder)};
+    return {
+        SearchRoot::lookup(std::move(onPath), Check::Executable, &onPath_, {"PATH", "the game"}),
+        SearchRoot::lookup(std::move(fixed), Check::Executable, &fixedPlaces_,
+                           {"the folders of installed games", "the game"}),
+        SearchRoot::lookup(std::move(flatpaks), Check::Folder, &flatpaks_,
+                           {"the Flatpak applications", "the game"})};
 }
-
-std::vector<SearchPlace> InstalledGames::places(const std::string& sought) {
-    return {{"PATH", sought},
-            {"the folders of installed games", sought},
-            {"the Flatpak applications", sought}};
-}
-
-InstalledGames::InstalledGames(std::span<std::vector<std::vector<std::string>>> found)
-    : onPath_(std::move(found[0][0])),
-      fixedPlaces_(std::move(found[1][0])),
-      flatpaks_(std::move(found[2][0])) {}
 
 std::optional<std::string> InstalledGames::onPath(std::span<const char* const> names) const {
     const auto at = std::find_if(onPath_.begin(), onPath_.end(),

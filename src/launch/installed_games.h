@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "discovery/search_follower.h"
+#include "discovery/folder_search.h"
 #include "launch/game.h"
 #include "platform/platform.h"
 
@@ -18,15 +18,10 @@ namespace brisko {
 
 class InstalledGames {
   public:
-    // The roots that look it up, in this order, and where they look, for the
-    // progress window.
-    static constexpr std::size_t kRoots = 3;
-    static std::vector<SearchRoot> roots(const Drives& drives);
-    static std::vector<SearchPlace> places(const std::string& sought);
-
-    InstalledGames() = default;
-    // From what the roots found (the search's results from the first of them on).
-    explicit InstalledGames(std::span<std::vector<std::vector<std::string>>> found);
+    // The roots that look it up, each with where it looks for the game in the
+    // player's words; what they find is kept here, where this must stay until
+    // their search has finished.
+    std::vector<SearchRoot> roots(const Drives& drives);
 
     // The first of these programs on PATH: each folder in turn, the names in order.
     std::optional<std::string> onPath(std::span<const char* const> names) const;

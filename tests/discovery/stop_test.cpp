@@ -23,13 +23,15 @@ using test::TempTree;
 using Paths = std::vector<std::string>;
 using Clock = FolderSearch::Clock;
 
-SearchRoot configsIn(const std::string& dir) {
-    return SearchRoot::walk(dir, {{{"q3config.cfg"}, Check::Listed, true}});
+SearchRoot configsIn(const std::string& dir, Paths& found) {
+    return SearchRoot::walk(dir, {{{"q3config.cfg"}, Check::Listed, &found, true}});
 }
 
 Paths search(const std::string& dir, unsigned threads, std::vector<std::string> remote = {}) {
-    return FolderSearch({configsIn(dir)}, {.threads = threads, .remoteMounts = std::move(remote)})
-        .results()[0][0];
+    Paths found;
+    FolderSearch({configsIn(dir, found)}, {.threads = threads, .remoteMounts = std::move(remote)})
+        .finish();
+    return found;
 }
 
 // Whether `part` holds paths of `whole` in the same order.
@@ -54,7 +56,8 @@ TEST(StoppedSearch, GivesWhatWasFoundInTheOrderOfTheWholeSearchAtOnce) {
                                     : tree.path("slow");
     for (unsigned threads : {1u, 4u}) {
         test::SlowFolders slow;
-        FolderSearch walk({configsIn(tree.dir())}, {.threads = threads, .source = &slow});
+        Paths found;
+        FolderSearch walk({configsIn(tree.dir(), found)}, {.threads = threads, .source = &slow});
         ASSERT_TRUE(slow.awaitWaiting());
         if (threads == 1) {  // named once the same call has lasted long enough
             const Clock::time_point now = Clock::now();
@@ -63,7 +66,7 @@ TEST(StoppedSearch, GivesWhatWasFoundInTheOrderOfTheWholeSearchAtOnce) {
         }
         walk.stop();
         EXPECT_TRUE(slow.waiting()) << "the stop waited for the listing";
-        const Paths found = walk.results()[0][0];
+        walk.finish();
         EXPECT_EQ(found.size(), walk.progress(Clock::now()).found) << threads;
         EXPECT_TRUE(inOrderOf(found, whole)) << threads;
         EXPECT_TRUE(std::none_of(found.begin(), found.end(), [](auto& path) {
@@ -86,21 +89,26 @@ TEST(StoppedSearch, LaterSearchesPassOverWhereItWasLeftWaiting) {
     tree.file("slow/q3config.cfg");
     UnansweredMounts unanswered;
     test::SlowFolders slow, stuckToo;
-    {
-        FolderSearch first({configsIn(tree.dir())}, {.source = &slow, .unanswered = &unanswered});
+    Paths walked, lookedUp;
+    {  // One thread, so that no other call (in "a") is under way at the stop.
+        FolderSearch first({configsIn(tree.dir(), walked)},
+                           {.threads = 1, .source = &slow, .unanswered = &unanswered});
         ASSERT_TRUE(slow.awaitWaiting());
     }  // stopped
     EXPECT_TRUE(unanswered.holds(tree.path("slow/q3config.cfg")));
     EXPECT_FALSE(unanswered.holds(config));
     const std::vector<SearchRoot> roots{
-        configsIn(tree.dir()),
-        SearchRoot::lookup({tree.path("slow/q3config.cfg"), config}, Check::Listed)};
-    FolderSearch later(roots, {.source = &stuckToo, .unanswered = &unanswered});
-    EXPECT_EQ(later.results(), (std::vector<std::vector<Paths>>{{{config}}, {{config}}}));
+        configsIn(tree.dir(), walked),
+        SearchRoot::lookup({tree.path("slow/q3config.cfg"), config}, Check::Listed, &lookedUp)};
+    FolderSearch(roots, {.source = &stuckToo, .unanswered = &unanswered}).finish();
+    EXPECT_EQ(walked, Paths{config});
+    EXPECT_EQ(lookedUp, Paths{config});
     slow.release();
     for (int i = 0; i < 1000 && unanswered.holds(tree.path("slow")); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_FALSE(unanswered.holds(tree.path("slow")));
+    // The thread left behind closes its folders through `slow` before it goes.
+    EXPECT_TRUE(slow.awaitAllClosed());
 }
 
 TEST(StoppedSearch, AMountThatDoesNotAnswerIsWalkedLastAndLeftBehind) {
@@ -121,7 +129,7 @@ TEST(StoppedSearch, AMountThatDoesNotAnswerIsWalkedLastAndLeftBehind) {
         const Paths remote = posix::PosixDrives(home.root(), "/proc/self/mounts").remoteMounts();
         UnansweredMounts unanswered;
         {  // One thread: the mount must come last for the rest to be found.
-            FolderSearch walk({configsIn(home.dir())},
+            FolderSearch walk({configsIn(home.dir(), lines)},
                               {.threads = 1, .remoteMounts = remote, .unanswered = &unanswered});
             FolderSearch::Progress progress;
             for (int i = 0; i < 1000 && progress.waitingFor.empty(); ++i) {
@@ -129,7 +137,7 @@ TEST(StoppedSearch, AMountThatDoesNotAnswerIsWalkedLastAndLeftBehind) {
                 progress = walk.progress(Clock::now());
             }
             walk.stop();
-            lines = walk.results()[0][0];
+            walk.finish();
             lines.push_back("waiting for " + progress.waitingFor);
             if (!unanswered.holds(home.path("nas/sub"))) lines.push_back("not held");
         }

@@ -15,8 +15,8 @@
 #include <set>
 #include <sstream>
 
-#include "discovery/find_files.h"
 #include "discovery/folder_search.h"
+#include "launch/game_search.h"
 #include "support/in_child.h"
 #include "support/scripted_platform.h"
 #include "support/temp_tree.h"
@@ -28,16 +28,20 @@ using test::inChild;
 using test::TempTree;
 using Paths = std::vector<std::string>;
 
-// The lists of a walk of `dir` for each mask.
+// The lists of a walk of `dir` for each of the targets' names, kept by each check.
 std::vector<Paths> walkFor(const std::string& dir, unsigned threads,
-                           const std::vector<std::string>& masks) {
+                           const std::vector<std::string>& names,
+                           const std::vector<Check>& checks = {Check::Listed}) {
+    std::vector<Paths> lists(checks.size());
     std::vector<Target> targets;
-    for (const std::string& mask : masks) targets.push_back({{mask}});
-    return FolderSearch({SearchRoot::walk(dir, targets)}, {.threads = threads}).results()[0];
+    for (std::size_t i = 0; i < checks.size(); ++i)
+        targets.push_back({names, checks[i], &lists[i]});
+    FolderSearch({SearchRoot::walk(dir, targets)}, {.threads = threads}).finish();
+    return lists;
 }
 
-Paths walk(const std::string& dir, unsigned threads, const std::string& mask = "q3config.cfg") {
-    return walkFor(dir, threads, {mask})[0];
+Paths walk(const std::string& dir, unsigned threads, const std::string& name = "q3config.cfg") {
+    return walkFor(dir, threads, {name})[0];
 }
 
 // A chain of `levels` folders "d" below `root`, with a q3config.cfg at the depths
@@ -156,13 +160,14 @@ Paths walkBindMounts(const TempTree& tree, const TempTree& disk) {
                             tree.folder("v" + std::to_string(i)), reason);
     if (!mounted) return {"skip: " + reason};
     Paths lines = walk(tree.dir(), 1);
+    const std::vector<std::string> names{"q3config.cfg", "x.cfg"};
     for (int run = 0; run < 20; ++run)
-        if (walk(tree.dir(), 2, "*.*") != walk(tree.dir(), 1, "*.*")) lines.push_back("differs");
+        if (walkFor(tree.dir(), 2, names) != walkFor(tree.dir(), 1, names))
+            lines.push_back("differs");
     // The disk is drive D: and also inside drive C:.
     test::TableDrives drives;
     drives.roots = {{'C', tree.dir()}, {'D', disk.dir()}};
-    Paths onDrives;
-    FindFileOnDrives(drives, "q3config.cfg", onDrives);
+    const Paths onDrives = FindStartupFiles(drives).configFiles;
     lines.insert(lines.end(), onDrives.begin(), onDrives.end());
     return lines;
 }
@@ -183,7 +188,7 @@ TEST(Walk, AFolderMetTwiceIsWalkedWhereMetFirst) {
     const std::string first = at("a") < at("b") ? "a" : "b";
     const std::string inTree = tree.path(first + "/q3config.cfg");
     const std::string viaMount = tree.path("mnt/disk/q3config.cfg");
-    // One walk, then FindFileOnDrives, which lists drive D: only inside drive C:.
+    // One walk, then the start-up search, which lists drive D: only inside drive C:.
     const Paths walked = at(first) < at("mnt") ? Paths{inTree, viaMount} : Paths{viaMount, inTree};
     Paths expected = walked;
     expected.insert(expected.end(), walked.begin(), walked.end());
@@ -191,7 +196,8 @@ TEST(Walk, AFolderMetTwiceIsWalkedWhereMetFirst) {
 }
 
 // Two threads and more (sixteen by default) give exactly the lists of one, on
-// generated trees and on folders of this machine.
+// generated trees and on folders of this machine (for the names at their top and
+// names found all over a system).
 TEST(Walk, MoreThreadsGiveTheListsOfOne) {
     TempTree tree;
     std::uint32_t seed = 7;
@@ -204,11 +210,15 @@ TEST(Walk, MoreThreadsGiveTheListsOfOne) {
         if (i % 5 == 0) tree.file(folder + "quake3.exe");
     }
     for (const std::string& dir : {tree.dir(), std::string("/usr/"), std::string("/etc/")}) {
-        const std::vector<Paths> one = walkFor(dir, 1, {"*.*", "quake3.exe"});
-        ASSERT_FALSE(one[0].empty()) << dir;
+        std::vector<std::string> names{"q3config.cfg", "quake3.exe",  "copyright", "README",
+                                       "Makefile",     "__init__.py", "doc",       "bin",
+                                       "lib",          "include",     "man1",      "LC_MESSAGES"};
+        for (const std::string& name : test::listingOrder(dir)) names.push_back(name);
+        const std::vector<Check> checks{Check::Listed, Check::Folder};
+        const std::vector<Paths> one = walkFor(dir, 1, names, checks);
+        ASSERT_GT(one[0].size() + one[1].size(), 50u) << dir;
         for (unsigned threads : {2u, 3u, 16u})
-            EXPECT_TRUE(walkFor(dir, threads, {"*.*", "quake3.exe"}) == one)
-                << dir << " with " << threads;
+            EXPECT_TRUE(walkFor(dir, threads, names, checks) == one) << dir << " with " << threads;
     }
 }
 

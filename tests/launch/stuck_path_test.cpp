@@ -24,7 +24,7 @@ namespace {
 // waits on; notes where that was, or that the search ended by itself.
 struct StoppingFollower : SearchFollower {
     std::string seen = "not followed";
-    void follow(FolderSearch& search, const SearchSubject& subject) override {
+    void follow(FolderSearch& search, const std::string&) override {
         const auto until = FolderSearch::Clock::now() + std::chrono::seconds(20);
         for (;;) {
             const auto progress = search.progress(FolderSearch::Clock::now());
@@ -33,7 +33,7 @@ struct StoppingFollower : SearchFollower {
                 return;
             }
             if (!progress.waitingFor.empty()) {
-                const SearchPlace& place = subject.places.at(progress.root);
+                const SearchPlace& place = progress.place;
                 // Threads look up several names at once: any of them may be named.
                 seen = place.where + " for " + place.sought + ", waiting in " +
                        FolderOf(progress.waitingFor);

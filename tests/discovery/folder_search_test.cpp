@@ -1,12 +1,13 @@
-// The directory search on real trees in a temporary folder.
-#include "discovery/search_directory.h"
+// The search's walks, listings and look-ups on real trees in a temporary folder.
+#include "discovery/folder_search.h"
 
+#include <dirent.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 
-#include "discovery/folder_search.h"
+#include "platform/posix/folder_source.h"
 #include "support/temp_tree.h"
 
 namespace brisko {
@@ -18,13 +19,15 @@ using Paths = std::vector<std::string>;
 
 constexpr const char* kConfig = "q3config.cfg";
 
-Paths search(const std::string& dir, const std::string& mask = kConfig, bool recursive = true) {
+Paths search(const std::string& dir, const std::string& name = kConfig, bool walk = true) {
     Paths found;
-    SearchDirectory(dir, mask, recursive, found);
+    FolderSearch({walk ? SearchRoot::walk(dir, {{{name}, Check::Listed, &found}})
+                       : SearchRoot::listing(dir, {{{name}, Check::Listed, &found}})})
+        .finish();
     return found;
 }
 
-TEST(SearchDirectory, FindsCapitalsAndListsThemAsSpelt) {
+TEST(Walk, FindsCapitalsAndListsThemAsSpelt) {
     TempTree tree;
     const std::string upper = tree.file("baseq3/Q3CONFIG.CFG");
     const std::string mixed = tree.file("missionpack/deep/er/Q3Config.Cfg");
@@ -33,7 +36,7 @@ TEST(SearchDirectory, FindsCapitalsAndListsThemAsSpelt) {
     EXPECT_EQ(found, (Paths{upper, mixed}));
 }
 
-TEST(SearchDirectory, LongerOrPrefixedNamesAreNotFound) {
+TEST(Walk, LongerOrPrefixedNamesAreNotFound) {
     TempTree tree;
     for (const char* decoy : {"q3config.cfg.bak", "my_q3config.cfg", "q3config.cfgx",
                               "q3config_cfg", "q3config", "3config.cfg", "q3config.cf"})
@@ -42,15 +45,23 @@ TEST(SearchDirectory, LongerOrPrefixedNamesAreNotFound) {
     EXPECT_EQ(search(tree.dir()), Paths{real});
 }
 
-TEST(SearchDirectory, AddsTheMissingSlashAndAppendsToTheList) {
+TEST(Walk, AddsTheMissingSlashAndAppendsToTheList) {
     TempTree tree;
     tree.file("q3config.cfg");
     Paths found{"kept"};
-    SearchDirectory(tree.root(), kConfig, true, found);
+    FolderSearch({SearchRoot::walk(tree.root(), {{{kConfig}, Check::Listed, &found}})}).finish();
     EXPECT_EQ(found, (Paths{"kept", tree.root() + "/q3config.cfg"}));
 }
 
-TEST(SearchDirectory, NothingForAnEmptyMissingOrUnlistableFolder) {
+// Only the letters A-Z are of either case; other bytes are compared as they are.
+TEST(Walk, OnlyTheLettersAToZAreOfEitherCase) {
+    TempTree tree;
+    const std::string upper = tree.file("CAF\xc3\xa9.CFG");
+    tree.file("caf\xc3\x89.cfg");
+    EXPECT_EQ(search(tree.dir(), "caf\xc3\xa9.cfg"), Paths{upper});
+}
+
+TEST(Walk, NothingForAnEmptyMissingOrUnlistableFolder) {
     TempTree tree;
     const std::string plainFile = tree.file("q3config.cfg");
     EXPECT_TRUE(search("").empty());
@@ -58,7 +69,7 @@ TEST(SearchDirectory, NothingForAnEmptyMissingOrUnlistableFolder) {
     EXPECT_TRUE(search(plainFile).empty());  // a file cannot be listed
 }
 
-TEST(SearchDirectory, SymbolicLinksAreListedWhenTheyMatchButNeverEntered) {
+TEST(Walk, SymbolicLinksAreListedWhenTheyMatchButNeverEntered) {
     TempTree outside;
     outside.file("q3config.cfg");
     TempTree tree;
@@ -71,7 +82,7 @@ TEST(SearchDirectory, SymbolicLinksAreListedWhenTheyMatchButNeverEntered) {
     EXPECT_EQ(found, (Paths{toFolder, dangling}));
 }
 
-TEST(SearchDirectory, ReadOnlyFoldersAreListedWhenTheyMatchButNeverEntered) {
+TEST(Walk, ReadOnlyFoldersAreListedWhenTheyMatchButNeverEntered) {
     TempTree tree;
     tree.file("locked/q3config.cfg");
     ::chmod(tree.path("locked").c_str(), 0555);
@@ -86,13 +97,13 @@ TEST(SearchDirectory, ReadOnlyFoldersAreListedWhenTheyMatchButNeverEntered) {
     EXPECT_EQ(found, (Paths{lockedMatch, groupWritable}));
 }
 
-TEST(SearchDirectory, PlainMatchingFoldersAreEnteredButNotListed) {
+TEST(Walk, PlainMatchingFoldersAreEnteredButNotListed) {
     TempTree tree;
     const std::string inside = tree.file("q3config.cfg/q3config.cfg");
     EXPECT_EQ(search(tree.dir()), Paths{inside});
 }
 
-TEST(SearchDirectory, DotFoldersAreEnteredAndDotNamesCount) {
+TEST(Walk, DotFoldersAreEnteredAndDotNamesCount) {
     TempTree tree;
     const std::string config = tree.file(".q3a/baseq3/q3config.cfg");
     const std::string wine =
@@ -103,7 +114,7 @@ TEST(SearchDirectory, DotFoldersAreEnteredAndDotNamesCount) {
     EXPECT_EQ(search(tree.dir(), ".q3a").size(), 0u);  // a plain folder is not listed
 }
 
-TEST(SearchDirectory, FifosAreLeftOut) {
+TEST(Walk, FifosAreLeftOut) {
     TempTree tree;
     ASSERT_EQ(::mkfifo(tree.path("q3config.cfg").c_str(), 0644), 0);
     EXPECT_TRUE(search(tree.dir()).empty());
@@ -111,7 +122,7 @@ TEST(SearchDirectory, FifosAreLeftOut) {
 
 // Matches inside a folder come where that folder stands in its parent's listing,
 // before the matches of the entries listed after it.
-TEST(SearchDirectory, WalksDepthFirstInListingOrder) {
+TEST(Walk, WalksDepthFirstInListingOrder) {
     TempTree tree;
     for (int i = 0; i < 16; ++i) {
         const std::string sub = "sub" + std::to_string(i);
@@ -135,7 +146,7 @@ TEST(SearchDirectory, WalksDepthFirstInListingOrder) {
     EXPECT_EQ(search(tree.dir()), expected);
 }
 
-TEST(SearchDirectory, WithoutRecursionOnlyTheFolderItselfIsSearched) {
+TEST(Walk, WithoutRecursionOnlyTheFolderItselfIsSearched) {
     TempTree tree;
     const std::string top = tree.file("Q3CONFIG.CFG");
     tree.file("sub/q3config.cfg");
@@ -158,23 +169,43 @@ void mixedTree(const TempTree& tree, const TempTree& outside) {
     for (int i = 0; i < 10; ++i) tree.file("many/d" + std::to_string(i) + "/q3config.cfg");
 }
 
-// The lists of one walk (or listing) of `dir` for each target.
-std::vector<Paths> searchFor(const std::string& dir, std::vector<Target> targets,
+// The lists of one walk (or listing) of `dir` for each of the names and checks.
+std::vector<Paths> searchFor(const std::string& dir,
+                             const std::vector<std::pair<std::string, Check>>& sought,
                              SearchOptions options = {}, bool walk = true) {
-    std::vector<SearchRoot> roots;
-    roots.push_back(walk ? SearchRoot::walk(dir, std::move(targets))
-                         : SearchRoot::listing(dir, std::move(targets)));
-    return FolderSearch(std::move(roots), std::move(options)).results()[0];
+    std::vector<Paths> lists(sought.size());
+    std::vector<Target> targets;
+    for (std::size_t i = 0; i < sought.size(); ++i)
+        targets.push_back({{sought[i].first}, sought[i].second, &lists[i]});
+    FolderSearch({walk ? SearchRoot::walk(dir, targets) : SearchRoot::listing(dir, targets)},
+                 std::move(options))
+        .finish();
+    return lists;
 }
 
-TEST(FolderSearch, OneWalkForSeveralMasksGivesEachListAsItsOwnWalk) {
+// The system's calls, except that listings give no entry types, as some file
+// systems do.
+struct UntypedListings : posix::PosixFolderSource {
+    ssize_t list(int fd, void* buffer, std::size_t size) override {
+        const ssize_t read = PosixFolderSource::list(fd, buffer, size);
+        for (ssize_t at = 0; at < read;) {
+            auto* entry = reinterpret_cast<dirent64*>(static_cast<char*>(buffer) + at);
+            entry->d_type = DT_UNKNOWN;
+            at += entry->d_reclen;
+        }
+        return read;
+    }
+};
+
+TEST(FolderSearch, OneWalkForSeveralNamesGivesEachListAsItsOwnWalk) {
     TempTree outside;
     outside.file("q3config.cfg");
     outside.file("quake3.exe");
     TempTree tree;
     mixedTree(tree, outside);
 
-    const std::vector<Paths> lists = searchFor(tree.dir(), {{{kConfig}}, {{"quake3.exe"}}});
+    const std::vector<Paths> lists =
+        searchFor(tree.dir(), {{kConfig, Check::Listed}, {"quake3.exe", Check::Listed}});
     Paths configs = lists[0], games = lists[1];
     EXPECT_EQ(configs, search(tree.dir()));
     EXPECT_EQ(games, search(tree.dir(), "quake3.exe"));
@@ -191,10 +222,12 @@ TEST(FolderSearch, EntryTypesFromStatGiveTheSameResult) {
     outside.file("q3config.cfg");
     TempTree tree;
     mixedTree(tree, outside);
-    for (const char* mask : {kConfig, "quake3.exe"}) {
-        const Paths listed = searchFor(tree.dir(), {{{mask}}})[0];
-        EXPECT_EQ(searchFor(tree.dir(), {{{mask}}}, {.useListedTypes = false})[0], listed) << mask;
-        EXPECT_FALSE(listed.empty()) << mask;
+    UntypedListings untyped;
+    for (const char* name : {kConfig, "quake3.exe"}) {
+        const Paths listed = search(tree.dir(), name);
+        EXPECT_EQ(searchFor(tree.dir(), {{name, Check::Listed}}, {.source = &untyped})[0], listed)
+            << name;
+        EXPECT_FALSE(listed.empty()) << name;
     }
 }
 
@@ -213,18 +246,17 @@ TEST(FolderSearch, KeepsExecutablesAndFoldersTheirLinksFollowed) {
         return paths;
     };
     const std::vector<Paths> walked =
-        searchFor(tree.dir(), {{{"ioquake3"}, Check::Executable}, {{"baseq3"}, Check::Folder}});
+        searchFor(tree.dir(), {{"ioquake3", Check::Executable}, {"baseq3", Check::Folder}});
     EXPECT_EQ(sorted(walked[0]), sorted({engine, linked}));
     EXPECT_EQ(sorted(walked[1]), sorted({base, tree.path("game/sub/baseq3"), toBase}));
-    EXPECT_EQ(searchFor(tree.path("game"), {{{"baseq3"}, Check::Folder}}, {}, false)[0],
-              Paths{base});
+    EXPECT_EQ(searchFor(tree.path("game"), {{"baseq3", Check::Folder}}, {}, false)[0], Paths{base});
     const Paths paths{plain, engine, tree.path("missing"), base, linked};
-    const std::vector<SearchRoot> lookups{SearchRoot::lookup(paths, Check::Executable),
-                                          SearchRoot::lookup(paths, Check::Folder),
-                                          SearchRoot::lookup(paths, Check::Listed)};
-    EXPECT_EQ(FolderSearch(lookups).results(),
-              (std::vector<std::vector<Paths>>{
-                  {{engine, linked}}, {{base}}, {{plain, engine, base, linked}}}));
+    std::vector<Paths> found(3);
+    FolderSearch({SearchRoot::lookup(paths, Check::Executable, &found[0]),
+                  SearchRoot::lookup(paths, Check::Folder, &found[1]),
+                  SearchRoot::lookup(paths, Check::Listed, &found[2])})
+        .finish();
+    EXPECT_EQ(found, (std::vector<Paths>{{engine, linked}, {base}, {plain, engine, base, linked}}));
 }
 
 }  // namespace
