@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "platform/controls.h"
+#include "platform/platform.h"
+
 namespace brisko {
 
 QtWindows::QtWindows(Program& program, MessageBoxes& boxes, qt::QtWindowShower& shower,

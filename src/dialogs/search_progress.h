@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "discovery/folder_search.h"
 #include "launch/game_search.h"
 #include "platform/controls.h"
 #include "platform/platform.h"

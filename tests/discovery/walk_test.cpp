@@ -16,9 +16,7 @@
 #include <sstream>
 
 #include "discovery/folder_search.h"
-#include "launch/game_search.h"
 #include "support/in_child.h"
-#include "support/scripted_platform.h"
 #include "support/temp_tree.h"
 
 namespace brisko {
@@ -164,10 +162,12 @@ Paths walkBindMounts(const TempTree& tree, const TempTree& disk) {
     for (int run = 0; run < 20; ++run)
         if (walkFor(tree.dir(), 2, names) != walkFor(tree.dir(), 1, names))
             lines.push_back("differs");
-    // The disk is drive D: and also inside drive C:.
-    test::TableDrives drives;
-    drives.roots = {{'C', tree.dir()}, {'D', disk.dir()}};
-    const Paths onDrives = FindStartupFiles(drives).configFiles;
+    // The disk is a root of its own after the tree, as a drive D: is, and also inside it.
+    Paths onDrives;
+    const Target configs{{"q3config.cfg"}, Check::Listed, &onDrives};
+    FolderSearch({SearchRoot::walk(tree.dir(), {configs}), SearchRoot::walk(disk.dir(), {configs})},
+                 {})
+        .finish();
     lines.insert(lines.end(), onDrives.begin(), onDrives.end());
     return lines;
 }
