@@ -22,7 +22,7 @@ inline constexpr unsigned kMaxOpenFolders = 64;  // open at once, all threads to
 // index in the listing of each folder on the way down. Sorting entries by their
 // folder's place and their index in its listing gives the order of that walk.
 struct WalkPlace {
-    WalkPlace(const WalkPlace* parent, std::uint32_t index) : parent(parent), index(index) {}
+    WalkPlace(const WalkPlace* above, std::uint32_t at) : parent(above), index(at) {}
     std::vector<std::uint32_t> indices() const {
         std::vector<std::uint32_t> indices;
         for (const WalkPlace* place = this; place; place = place->parent)

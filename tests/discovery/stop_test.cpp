@@ -121,7 +121,7 @@ TEST(StoppedSearch, AMountThatDoesNotAnswerIsWalkedLastAndLeftBehind) {
     for (int i = 0; test::listingOrder(home.root()).back() == "nas" && i < 50; ++i)
         home.file(configs["f" + std::to_string(i)] = "f" + std::to_string(i) + "/q3config.cfg");
     configs["nas"] = "nas/q3config.cfg";
-    const Paths lines = test::inChild([&] {
+    const Paths seen = test::inChild([&] {
         std::string reason;
         const pid_t fuse = test::mountStuck(home.path("nas"), elsewhere.path("release"), reason);
         if (fuse < 0) return Paths{"skip: " + reason};
@@ -150,7 +150,7 @@ TEST(StoppedSearch, AMountThatDoesNotAnswerIsWalkedLastAndLeftBehind) {
         ::waitpid(fuse, nullptr, 0);
         return lines;
     });
-    SKIP_IF_CHILD_SKIPPED(lines);
+    SKIP_IF_CHILD_SKIPPED(seen);
 
     Paths local, all;
     for (const std::string& folder : test::listingOrder(home.root())) {
@@ -160,7 +160,7 @@ TEST(StoppedSearch, AMountThatDoesNotAnswerIsWalkedLastAndLeftBehind) {
     Paths expected = local;
     expected.push_back("waiting for " + home.path("nas"));
     for (int run = 0; run < 2; ++run) expected.insert(expected.end(), all.begin(), all.end());
-    EXPECT_EQ(lines, expected);
+    EXPECT_EQ(seen, expected);
 }
 
 }  // namespace

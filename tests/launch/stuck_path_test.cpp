@@ -58,7 +58,7 @@ TEST(StuckPath, StartUpAndSaveAndTestGoOnWhenStopped) {
     // An engine in a PATH folder that answers, after the one that does not.
     const std::string engine = elsewhere.file("bin/ioquake3", "#!/bin/sh\n");
     std::filesystem::permissions(engine, std::filesystem::perms::owner_all);
-    const std::vector<std::string> lines = test::inChild([&] {
+    const std::vector<std::string> seen = test::inChild([&] {
         std::string reason;
         elsewhere.folder("nas");
         const pid_t fuse = test::mountStuck(nas, elsewhere.path("release"), reason);
@@ -80,7 +80,7 @@ TEST(StuckPath, StartUpAndSaveAndTestGoOnWhenStopped) {
             follower.seen = "not followed";
             const auto saveAndTest = [&](SearchFollower& by) {
                 sp.processes.started.clear();
-                dispatchUserEvent(sp.messages,
+                DispatchUserEvent(sp.messages,
                                   [&] { LaunchGame(platform, config, 0, false, "", &by); });
                 lines.push_back(sp.processes.started.empty() ? sp.messages.texts().back()
                                                              : sp.processes.started[0].program);
@@ -98,10 +98,10 @@ TEST(StuckPath, StartUpAndSaveAndTestGoOnWhenStopped) {
         ::waitpid(fuse, nullptr, 0);
         return lines;
     });
-    SKIP_IF_CHILD_SKIPPED(lines);
+    SKIP_IF_CHILD_SKIPPED(seen);
     const std::string waited = "PATH for the game, waiting in " + sub;
-    EXPECT_EQ(lines, (std::vector<std::string>{waited, config, "a game", engine, "finished",
-                                               "List index out of bounds (0).", waited}));
+    EXPECT_EQ(seen, (std::vector<std::string>{waited, config, "a game", engine, "finished",
+                                              "List index out of bounds (0).", waited}));
 }
 
 }  // namespace
