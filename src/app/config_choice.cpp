@@ -9,7 +9,7 @@ void Program::Timer1Timer() {
     MessageBoxes& messages = platform_.messages;
 
     if (state.configFiles.empty()) {
-        const Answer answer = showMessage(
+        const Answer answer = ShowMessage(
             messages, MessageKind::Warning, Buttons::YesNo,
             "Brisko could not find any Config files. Do you wish to try and find one yourself?");
         if (answer == Answer::Yes) {
@@ -17,7 +17,7 @@ void Program::Timer1Timer() {
             platform_.windows.showModal(BrowseCfg);
             return;
         }
-        showMessage(messages, MessageKind::Warning, Buttons::Ok,
+        ShowMessage(messages, MessageKind::Warning, Buttons::Ok,
                     "No config files could be found for Brisko to modify.");
         platform_.app.requestTermination();
         return;

@@ -22,7 +22,7 @@ Program::Program(Platform& platform)
 
 void Program::CreateWindows() {
     const auto create = [this](const std::function<void()>& creation) {
-        dispatchUserEvent(platform_.messages, creation);
+        DispatchUserEvent(platform_.messages, creation);
     };
     create([this] { Form1Create(); });
     if (!platform_.app.terminationRequested()) {
@@ -36,7 +36,7 @@ void Program::CreateWindows() {
 
 void Program::Form1Create() {
     if (platform_.screen.screen().width < kMinimumScreenWidth) {
-        showMessage(platform_.messages, MessageKind::Warning, Buttons::Ok,
+        ShowMessage(platform_.messages, MessageKind::Warning, Buttons::Ok,
                     "Sorry, Brisko cannot run in any resolution lower than 800x600.");
         platform_.app.requestTermination();
         return;

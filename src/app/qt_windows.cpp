@@ -40,7 +40,7 @@ QtWindows::QtWindows(Program& program, MessageBoxes& boxes, qt::QtWindowShower& 
     timer.onViewSync();
     QObject::connect(&timer1_, &QTimer::timeout, &timer1_, [&timer, &boxes] {
         if (qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) return;
-        dispatchUserEvent(boxes, [&timer] { timer.tick(); });
+        DispatchUserEvent(boxes, [&timer] { timer.tick(); });
     });
 }
 

@@ -91,7 +91,7 @@ bool isBindLine(std::string_view line) {
 bool passesNotTweakedTest(std::string_view line, std::string_view name) {
     const std::string_view part =
         line.size() > kNameColumn ? line.substr(kNameColumn, name.size()) : std::string_view();
-    return asciiLower(part) == name;
+    return AsciiLower(part) == name;
 }
 
 bool isNotTweakedLine(std::string_view line) {
@@ -102,7 +102,7 @@ bool isNotTweakedLine(std::string_view line) {
 }
 
 bool setsOneOf(std::string_view line, const std::set<std::string>& cvars) {
-    return cvars.contains(asciiLower(settingName(line)));
+    return cvars.contains(AsciiLower(SettingName(line)));
 }
 
 // Carried in the bind block or among the Not Tweaked lines.
@@ -119,12 +119,12 @@ std::string_view withoutBlanks(std::string_view line) {
 // Empty lines, comments and "unbindall" the file writes itself, where it wants them.
 bool isLayout(std::string_view line) {
     const std::string_view text = withoutBlanks(line);
-    return text.empty() || text.starts_with("//") || asciiLower(text) == "unbindall";
+    return text.empty() || text.starts_with("//") || AsciiLower(text) == "unbindall";
 }
 
 }  // namespace
 
-std::span<const char* const> notTweakedNames() {
+std::span<const char* const> NotTweakedNames() {
     return kNotTweaked;
 }
 

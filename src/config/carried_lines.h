@@ -12,7 +12,7 @@
 namespace brisko {
 
 // The cvars carried over unchanged, lower case, in the order they are tested.
-std::span<const char* const> notTweakedNames();
+std::span<const char* const> NotTweakedNames();
 
 // Appends the old lines from the third on that begin with "bind" (case-sensitive).
 void CopyBindLines(const Lines& oldLines, Lines& out);
@@ -23,7 +23,7 @@ bool CopyNotTweakedLine(const std::string& line, const std::string& name, Lines&
 
 // The old lines from the third on that pass the test for some name, each once,
 // in file order, but for those setting a cvar of `written` (lower-case names, see
-// settingName), which would override what the file writes. A bind line is never
+// SettingName), which would override what the file writes. A bind line is never
 // one of them, even when it passes the test ("bind sensitivity ..."): it is
 // carried with the bindings only.
 void CopyNotTweakedLines(const Lines& oldLines, const std::set<std::string>& written, Lines& out);
@@ -31,7 +31,7 @@ void CopyNotTweakedLines(const Lines& oldLines, const std::set<std::string>& wri
 // The old lines, from the first on, that neither of the two above carries, in
 // file order: all but empty lines (or only blanks and tabs), comments ("//" after
 // any blanks), "unbindall" and the lines setting a cvar of `written` (lower-case
-// names, see settingName).
+// names, see SettingName).
 void CopyOtherLines(const Lines& oldLines, const std::set<std::string>& written, Lines& out);
 
 }  // namespace brisko

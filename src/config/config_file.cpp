@@ -19,7 +19,7 @@ void makeBackup(const std::string& content, const std::string& backup,
                 const posix::FileOwnership& like) {
     const AppError cannotCreate("Cannot create file " + backup);
     const auto existingBackup = [&] {
-        if (!posix::entryExists(backup)) return false;
+        if (!posix::EntryExists(backup)) return false;
         if (!posix::IsRegularFile(backup)) throw cannotCreate;
         return true;
     };
@@ -28,7 +28,7 @@ void makeBackup(const std::string& content, const std::string& backup,
     if (!staged) throw cannotCreate;
     // Made by someone else in the meantime: that one stays.
     if (!staged->publishNew(backup) && !existingBackup()) throw cannotCreate;
-    posix::syncFolder(FolderOf(backup));
+    posix::SyncFolder(FolderOf(backup));
 }
 
 }  // namespace
@@ -40,9 +40,9 @@ std::string BackupPath(const std::string& configPath) {
 void ReplaceConfigFile(const std::string& configPath, const std::string& content,
                        const std::string& oldContent) {
     const AppError cannotCreate("Cannot create file " + configPath);
-    const auto target = posix::resolvedPath(configPath);
+    const auto target = posix::ResolvedPath(configPath);
     if (!target) throw cannotCreate;
-    const auto like = posix::ownershipOf(*target);
+    const auto like = posix::OwnershipOf(*target);
     // A config the user may not write (read-only) is left as it is.
     if (!like || !posix::MayReplace(*target, like->mode)) throw cannotCreate;
     const std::string folder = FolderOf(*target), backup = BackupPath(configPath);
@@ -53,7 +53,7 @@ void ReplaceConfigFile(const std::string& configPath, const std::string& content
     if (!staged) throw cannotCreate;
     makeBackup(oldContent, backup, *like);
     if (!staged->replace(*target)) throw cannotCreate;
-    posix::syncFolder(folder);
+    posix::SyncFolder(folder);
 }
 
 }  // namespace brisko

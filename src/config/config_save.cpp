@@ -30,7 +30,7 @@ constexpr RequiredList kRequiredLists[] = {
 };
 
 void warn(TForm1& form, const std::string& text) {
-    showMessage(form.platform().messages, MessageKind::Warning, Buttons::Ok, text);
+    ShowMessage(form.platform().messages, MessageKind::Warning, Buttons::Ok, text);
 }
 
 // Shows the first required list without a selection and ends the save there.
@@ -60,19 +60,19 @@ void ConfigSave::SaveBtnClick() {
     // A refusal ends the whole operation, Save & Test included, without a further box.
     requireSelectedLists(form_);
     const std::string path = form_.program().currentConfigPath;
-    const std::string oldText = readFileText(path);
-    const Lines oldLines = splitLines(oldText);
+    const std::string oldText = ReadFileText(path);
+    const Lines oldLines = SplitLines(oldText);
     CheckPlayerName();
     requireWritablePlayerName(form_);
-    const std::string text = configText(ComposeConfig(form_, oldLines));
+    const std::string text = ConfigText(ComposeConfig(form_, oldLines));
 
     if (!form_.SaveConfirmed) {
-        const Answer answer = showMessage(
+        const Answer answer = ShowMessage(
             form_.platform().messages, MessageKind::Confirmation, Buttons::YesNo,
             "You are about to modify: '" + path + "'" + ". Are you sure you want to continue?",
             SaveDetails(WrittenSettings(form_), oldLines, text.size()));
         if (answer != Answer::Yes) {
-            showMessage(form_.platform().messages, MessageKind::Information, Buttons::Ok,
+            ShowMessage(form_.platform().messages, MessageKind::Information, Buttons::Ok,
                         "File not modified.");
             form_.ConfigModified = false;
             return;
@@ -85,7 +85,7 @@ void ConfigSave::SaveBtnClick() {
 
 void ConfigSave::CheckPlayerName() {
     if (!form_.PlayerName.text().empty()) return;
-    const Answer answer = showMessage(form_.platform().messages, MessageKind::Confirmation,
+    const Answer answer = ShowMessage(form_.platform().messages, MessageKind::Confirmation,
                                       Buttons::YesNo, kEmptyNameQuestion);
     if (answer == Answer::Yes) {
         form_.PlayerName.setText("Player");

@@ -17,13 +17,13 @@ struct Block {
 };
 
 const Block kBlocks[] = {
-    {{"// Renderer Options", nullptr}, rendererRows},
-    {{"// Client Settings", "//  Hud Display Options"}, hudRows},
-    {{"//  Miscellaneous Options", nullptr}, miscellaneousRows},
-    {{"//  Player Preferences", nullptr}, preferenceRows},
-    {{"//  Railgun Options", nullptr}, railgunRows},
-    {{"// Network Options", nullptr}, networkRows},
-    {{"// Sound Options", nullptr}, soundRows},
+    {{"// Renderer Options", nullptr}, RendererRows},
+    {{"// Client Settings", "//  Hud Display Options"}, HudRows},
+    {{"//  Miscellaneous Options", nullptr}, MiscellaneousRows},
+    {{"//  Player Preferences", nullptr}, PreferenceRows},
+    {{"//  Railgun Options", nullptr}, RailgunRows},
+    {{"// Network Options", nullptr}, NetworkRows},
+    {{"// Sound Options", nullptr}, SoundRows},
 };
 
 // Calls `heading` for each heading line and `setting` for each setting line the
@@ -55,7 +55,7 @@ Lines ComposeConfig(const TForm1& form, const Lines& oldLines) {
     walkBlocks(
         form, [&](const char* heading) { out.emplace_back(heading); },
         [&](const SettingLine& line) {
-            out.push_back(setaLine(line.cvar, line.value));
+            out.push_back(SetaLine(line.cvar, line.value));
             written.insert(line.cvar);
         });
     out.emplace_back("// Not Tweaked");
@@ -64,11 +64,11 @@ Lines ComposeConfig(const TForm1& form, const Lines& oldLines) {
     return out;
 }
 
-std::string setaLine(const std::string& cvar, const std::string& value) {
+std::string SetaLine(const std::string& cvar, const std::string& value) {
     return "seta " + cvar + " \"" + value + "\"";
 }
 
-std::string configText(const Lines& lines) {
+std::string ConfigText(const Lines& lines) {
     std::string text;
     for (const std::string& line : lines) {
         text += line;

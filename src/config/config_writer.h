@@ -24,9 +24,9 @@ std::vector<SettingLine> WrittenSettings(const TForm1& form);
 Lines ComposeConfig(const TForm1& form, const Lines& oldLines);
 
 // seta <cvar> "<value>", the value unescaped.
-std::string setaLine(const std::string& cvar, const std::string& value);
+std::string SetaLine(const std::string& cvar, const std::string& value);
 
 // The file's bytes: every line followed by CR LF.
-std::string configText(const Lines& lines);
+std::string ConfigText(const Lines& lines);
 
 }  // namespace brisko

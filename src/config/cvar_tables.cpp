@@ -113,7 +113,7 @@ std::string volumeValue(int position) {
 // The model with the player colour as its skin ("visor/red", "sarge/blue"): body
 // and head alike.
 std::string playerModel(const TForm1& f) {
-    return asciiLower(f.ComboModel.text()) + "/" + asciiLower(f.SkinColorCombo.text());
+    return AsciiLower(f.ComboModel.text()) + "/" + AsciiLower(f.SkinColorCombo.text());
 }
 
 // The railgun effect colour as the game's colour code: "Blue" 1 to "White" 7.
@@ -263,25 +263,25 @@ const CvarRow kSound[] = {
 
 }  // namespace
 
-std::span<const CvarRow> rendererRows() {
+std::span<const CvarRow> RendererRows() {
     return kRenderer;
 }
-std::span<const CvarRow> hudRows() {
+std::span<const CvarRow> HudRows() {
     return kHud;
 }
-std::span<const CvarRow> miscellaneousRows() {
+std::span<const CvarRow> MiscellaneousRows() {
     return kMiscellaneous;
 }
-std::span<const CvarRow> preferenceRows() {
+std::span<const CvarRow> PreferenceRows() {
     return kPreferences;
 }
-std::span<const CvarRow> railgunRows() {
+std::span<const CvarRow> RailgunRows() {
     return kRailgun;
 }
-std::span<const CvarRow> networkRows() {
+std::span<const CvarRow> NetworkRows() {
     return kNetwork;
 }
-std::span<const CvarRow> soundRows() {
+std::span<const CvarRow> SoundRows() {
     return kSound;
 }
 

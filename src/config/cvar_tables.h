@@ -17,12 +17,12 @@ struct CvarRow {
     bool (*when)(const TForm1&) = nullptr;
 };
 
-std::span<const CvarRow> rendererRows();       // under "// Renderer Options"
-std::span<const CvarRow> hudRows();            // under "//  Hud Display Options"
-std::span<const CvarRow> miscellaneousRows();  // under "//  Miscellaneous Options"
-std::span<const CvarRow> preferenceRows();     // under "//  Player Preferences"
-std::span<const CvarRow> railgunRows();        // under "//  Railgun Options"
-std::span<const CvarRow> networkRows();        // under "// Network Options"
-std::span<const CvarRow> soundRows();          // under "// Sound Options"
+std::span<const CvarRow> RendererRows();       // under "// Renderer Options"
+std::span<const CvarRow> HudRows();            // under "//  Hud Display Options"
+std::span<const CvarRow> MiscellaneousRows();  // under "//  Miscellaneous Options"
+std::span<const CvarRow> PreferenceRows();     // under "//  Player Preferences"
+std::span<const CvarRow> RailgunRows();        // under "//  Railgun Options"
+std::span<const CvarRow> NetworkRows();        // under "// Network Options"
+std::span<const CvarRow> SoundRows();          // under "// Sound Options"
 
 }  // namespace brisko

@@ -11,12 +11,12 @@ void FillNumberList(ComboBox& list, int start, int bound, Direction direction, i
     list.setItemIndex(index);
 }
 
-std::string timeItem(int tenths) {
+std::string TimeItem(int tenths) {
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " secs";
 }
 
 void FillTimeList(ComboBox& list, int fromTenths, int toTenths) {
-    for (int t = fromTenths; t >= toTenths; --t) list.addItem(timeItem(t));
+    for (int t = fromTenths; t >= toTenths; --t) list.addItem(TimeItem(t));
 }
 
 }  // namespace brisko

@@ -18,6 +18,6 @@ void FillNumberList(ComboBox& list, int start, int bound, Direction direction, i
 void FillTimeList(ComboBox& list, int fromTenths, int toTenths);
 
 // "0.4 secs" for 4 tenths.
-std::string timeItem(int tenths);
+std::string TimeItem(int tenths);
 
 }  // namespace brisko

@@ -98,9 +98,9 @@ void InitialiseSettingsWindow(TForm1& form) {
     form.SkinColorCombo.setItemIndex(0);
     form.ComboModel.setItemIndex(0);
 
-    writeRailSliderLabel(form, form.InnerWidth);
-    writeRailSliderLabel(form, form.OuterWidth);
-    writeRailSliderLabel(form, form.Distance);
+    WriteRailSliderLabel(form, form.InnerWidth);
+    WriteRailSliderLabel(form, form.OuterWidth);
+    WriteRailSliderLabel(form, form.Distance);
 
     // Moving the volume runs its reaction.
     form.SampleRateCombo.setItemIndex(1);

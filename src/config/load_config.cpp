@@ -5,7 +5,7 @@
 namespace brisko {
 
 void LoadConfig(TForm1& form, const std::string& path) {
-    const Lines lines = readTextFile(path);
+    const Lines lines = ReadTextFile(path);
     std::string name;
     ReadCvarValue(lines, 6, 4, "name", name);
     form.PlayerName.setText(name);

@@ -13,9 +13,9 @@ namespace {
 std::map<std::string, std::string> valuesSet(const Lines& lines) {
     std::map<std::string, std::string> values;
     for (const std::string& line : lines) {
-        const std::string name = asciiLower(settingName(line));
+        const std::string name = AsciiLower(SettingName(line));
         if (name.empty()) continue;
-        if (auto value = settingValue(line)) values[name] = std::move(*value);
+        if (auto value = SettingValue(line)) values[name] = std::move(*value);
     }
     return values;
 }

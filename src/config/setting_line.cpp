@@ -13,7 +13,7 @@ bool isBlank(char c) {
 }
 
 bool isSetCommand(std::string_view word) {
-    const std::string lower = asciiLower(word);
+    const std::string lower = AsciiLower(word);
     return lower == "seta" || lower == "set" || lower == "sets" || lower == "setu";
 }
 
@@ -78,14 +78,14 @@ std::vector<std::string> arguments(std::string_view command) {
 
 }  // namespace
 
-std::string settingName(std::string_view line) {
+std::string SettingName(std::string_view line) {
     const std::vector<std::string_view> words = firstWords(line, 2);
     if (words.empty()) return "";
     if (!isSetCommand(withoutQuotes(words[0]))) return withoutQuotes(words[0]);
     return words.size() > 1 ? withoutQuotes(words[1]) : "";
 }
 
-std::optional<std::string> settingValue(std::string_view line) {
+std::optional<std::string> SettingValue(std::string_view line) {
     const std::vector<std::string> args = arguments(firstCommand(line));
     if (args.size() < 2) return std::nullopt;
     if (!isSetCommand(args[0])) return args[1];

@@ -7,7 +7,7 @@
 
 namespace brisko {
 
-Lines splitLines(std::string_view text) {
+Lines SplitLines(std::string_view text) {
     if (auto nul = text.find('\0'); nul != std::string_view::npos) text = text.substr(0, nul);
     Lines lines;
     std::size_t start = 0;
@@ -21,14 +21,14 @@ Lines splitLines(std::string_view text) {
     return lines;
 }
 
-std::string readFileText(const std::string& path) {
+std::string ReadFileText(const std::string& path) {
     auto text = posix::ReadFileBytes(path);
     if (!text) throw AppError("Cannot open file " + path);
     return std::move(*text);
 }
 
-Lines readTextFile(const std::string& path) {
-    return splitLines(readFileText(path));
+Lines ReadTextFile(const std::string& path) {
+    return SplitLines(ReadFileText(path));
 }
 
 }  // namespace brisko

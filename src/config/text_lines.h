@@ -11,10 +11,10 @@ namespace brisko {
 
 using Lines = std::vector<std::string>;
 
-Lines splitLines(std::string_view text);
+Lines SplitLines(std::string_view text);
 // Reads a whole file's bytes; throws AppError "Cannot open file <path>".
-std::string readFileText(const std::string& path);
+std::string ReadFileText(const std::string& path);
 // Reads a whole file into lines; throws AppError "Cannot open file <path>".
-Lines readTextFile(const std::string& path);
+Lines ReadTextFile(const std::string& path);
 
 }  // namespace brisko

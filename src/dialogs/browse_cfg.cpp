@@ -27,7 +27,7 @@ const DesignRow<TBrowseCfg> kDesign[] = {
 
 void CancelConfigChoice(Window& dialog, Platform& platform) {
     dialog.hide();
-    showMessage(platform.messages, MessageKind::Warning, Buttons::Ok,
+    ShowMessage(platform.messages, MessageKind::Warning, Buttons::Ok,
                 "No config files selected for Brisko to modify.");
     platform.app.requestTermination();
     dialog.setModalResult(ModalResult::Cancel);

@@ -89,7 +89,7 @@ void TMapSelect::Button2Click() {
     setModalResult(ModalResult::Cancel);
 }
 
-void showTestMapDialog(TMapSelect& dialog, Platform& platform) {
+void ShowTestMapDialog(TMapSelect& dialog, Platform& platform) {
     dialog.centreOn(platform.screen.desktop());
     platform.windows.showModal(dialog);
 }

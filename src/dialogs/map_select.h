@@ -46,6 +46,6 @@ class TMapSelect : public Window {
 };
 
 // Centres the dialog on the desktop and shows it modally.
-void showTestMapDialog(TMapSelect& dialog, Platform& platform);
+void ShowTestMapDialog(TMapSelect& dialog, Platform& platform);
 
 }  // namespace brisko

@@ -5,12 +5,12 @@ namespace brisko {
 void SaveAndTest::SaveTestBtnClick() {
     save_.SaveBtnClick();  // an error here ends Save & Test
     if (form_.ConfigModified) {
-        if (!form_.PlayerName.text().empty()) showTestMapDialog(mapSelect_, form_.platform());
+        if (!form_.PlayerName.text().empty()) ShowTestMapDialog(mapSelect_, form_.platform());
         return;
     }
-    if (showMessage(form_.platform().messages, MessageKind::Confirmation, Buttons::YesNo,
+    if (ShowMessage(form_.platform().messages, MessageKind::Confirmation, Buttons::YesNo,
                     "Do you still want to test your un-modified config?") == Answer::Yes)
-        showTestMapDialog(mapSelect_, form_.platform());
+        ShowTestMapDialog(mapSelect_, form_.platform());
 }
 
 }  // namespace brisko

@@ -32,7 +32,7 @@ std::vector<std::string> homesOf(const Game& game, const std::string& home) {
 // The game of a config: the first whose base folder is the config's folder (any
 // case), else the first whose homes hold the config's folder, else Quake III.
 const Game& gameOf(const std::string& folder, const std::string& parent, const std::string& home) {
-    const std::string name = asciiLower(NameOf(folder));
+    const std::string name = AsciiLower(NameOf(folder));
     for (const Game& game : Games())
         if (name == game.baseFolder) return game;
     for (const Game& game : Games())
@@ -89,7 +89,7 @@ bool lookUp(const Drives& drives, ConfigPlace& place, InstalledGames& installed,
     // Only a Windows program of the config's game is its own.
     for (const std::string& program : programs)
         if (!place.windowsProgram && game.windowsProgram &&
-            asciiLower(NameOf(program)) == asciiLower(game.windowsProgram))
+            AsciiLower(NameOf(program)) == AsciiLower(game.windowsProgram))
             place.windowsProgram = program;
     place.baseFolder = !bases.empty();
     if (place.baseFolder && !engines.empty()) place.engine = engines.front();
@@ -103,14 +103,14 @@ std::optional<std::string> engineOnDrives(const Game& game, const GamesFound& on
         return std::any_of(onDrives.baseFolders.begin(), onDrives.baseFolders.end(),
                            [&](const std::string& folder) {
                                return FolderOf(folder) == FolderOf(engine) &&
-                                      asciiLower(NameOf(folder)) == game.baseFolder;
+                                      AsciiLower(NameOf(folder)) == game.baseFolder;
                            });
     };
     for (const std::string& path : onDrives.nativeEngines) {
-        const std::string name = asciiLower(NameOf(path));
+        const std::string name = AsciiLower(NameOf(path));
         const bool ofGame =
             std::any_of(game.engines.begin(), game.engines.end(),
-                        [&](const char* engine) { return asciiLower(engine) == name; });
+                        [&](const char* engine) { return AsciiLower(engine) == name; });
         if (ofGame && inGame(path)) return path;
     }
     return std::nullopt;
@@ -201,7 +201,7 @@ std::optional<GameChoice> ChooseGame(const Drives& drives, const std::string& co
     // A native engine reads the config of its home path's mod folder.
     if (game->kind == GameChoice::Kind::Engine && place.nativeHome) game->homePath = place.parent;
     if (!game->homePath.empty() || place.gameFolder())
-        if (asciiLower(NameOf(place.folder)) != place.game->baseFolder)
+        if (AsciiLower(NameOf(place.folder)) != place.game->baseFolder)
             game->mod = NameOf(place.folder);
     return game;
 }

@@ -15,7 +15,7 @@ namespace {
 
 // A Windows program: a .exe file that begins with the bytes "MZ".
 bool isWindowsProgram(const std::string& path) {
-    return path.size() >= 4 && asciiLower(path.substr(path.size() - 4)) == ".exe" &&
+    return path.size() >= 4 && AsciiLower(path.substr(path.size() - 4)) == ".exe" &&
            posix::FileBeginsWith(path, "MZ");
 }
 
@@ -28,7 +28,7 @@ std::string winePrefixOf(const std::string& program) {
 
 // Steam's copy of the game lies in a library's "steamapps/common/" folder.
 bool isSteamGame(const std::string& game) {
-    return asciiLower(game).find("/steamapps/common/") != std::string::npos;
+    return AsciiLower(game).find("/steamapps/common/") != std::string::npos;
 }
 
 // How the chosen game is started: the program, the words before the game's own,

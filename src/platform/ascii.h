@@ -6,7 +6,7 @@
 
 namespace brisko {
 
-inline std::string asciiLower(std::string_view text) {
+inline std::string AsciiLower(std::string_view text) {
     std::string out(text);
     for (char& c : out)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');

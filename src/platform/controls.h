@@ -290,7 +290,7 @@ using PointerTo = C*;
 // control what it is.
 using AnyControl = EveryKind<PointerTo>;
 
-inline Control& base(const AnyControl& control) {
+inline Control& Base(const AnyControl& control) {
     return *std::visit([](Control* c) { return c; }, control);
 }
 

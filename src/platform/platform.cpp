@@ -18,20 +18,20 @@ const char* captionOf(MessageKind kind) {
 }
 }  // namespace
 
-Answer showMessage(MessageBoxes& boxes, MessageKind kind, Buttons buttons, const std::string& text,
+Answer ShowMessage(MessageBoxes& boxes, MessageKind kind, Buttons buttons, const std::string& text,
                    const std::string& details) {
     return boxes.show({kind, buttons, text, captionOf(kind), details});
 }
 
-void showUnhandledError(MessageBoxes& boxes, const std::string& message) {
+void ShowUnhandledError(MessageBoxes& boxes, const std::string& message) {
     boxes.show({MessageKind::Error, Buttons::Ok, message + ".", "Brisko", {}});
 }
 
-void dispatchUserEvent(MessageBoxes& boxes, const std::function<void()>& event) {
+void DispatchUserEvent(MessageBoxes& boxes, const std::function<void()>& event) {
     try {
         event();
     } catch (const AppError& error) {
-        showUnhandledError(boxes, error.what());
+        ShowUnhandledError(boxes, error.what());
     } catch (const SilentAbort&) {
     }
 }

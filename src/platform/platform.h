@@ -50,10 +50,10 @@ class MessageBoxes {
 };
 
 // Shows a message box of a kind with that kind's caption.
-Answer showMessage(MessageBoxes& boxes, MessageKind kind, Buttons buttons, const std::string& text,
+Answer ShowMessage(MessageBoxes& boxes, MessageKind kind, Buttons buttons, const std::string& text,
                    const std::string& details = {});
 // The error box for an error that no step handles: titled "Brisko", message + ".".
-void showUnhandledError(MessageBoxes& boxes, const std::string& message);
+void ShowUnhandledError(MessageBoxes& boxes, const std::string& message);
 
 struct FileDialogRequest {
     std::string initialDir;
@@ -155,6 +155,6 @@ struct Platform {
 
 // Runs a user event: an AppError it raises is shown as the unhandled-error box; a
 // SilentAbort just ends it.
-void dispatchUserEvent(MessageBoxes& boxes, const std::function<void()>& event);
+void DispatchUserEvent(MessageBoxes& boxes, const std::function<void()>& event);
 
 }  // namespace brisko

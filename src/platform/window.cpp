@@ -9,7 +9,7 @@ Window::Window(std::string name, std::string caption, int clientWidth, int clien
       height_(clientHeight + kFrameHeight) {}
 
 void Window::place(const Placement& placement, std::initializer_list<const char*> shows) {
-    controls_.push_back(&base(placement.control));
+    controls_.push_back(&Base(placement.control));
     placements_.push_back(placement);
     const std::vector<std::string> texts(shows.begin(), shows.end());
     std::visit(Overloaded{
@@ -34,7 +34,7 @@ void Window::place(const Placement& placement, std::initializer_list<const char*
                    },
                },
                placement.control);
-    if (placement.flags & kDisabled) base(placement.control).setEnabled(false);
+    if (placement.flags & kDisabled) Base(placement.control).setEnabled(false);
 }
 
 const Page* Window::pageHolding(const Control& control) const {
@@ -42,10 +42,10 @@ const Page* Window::pageHolding(const Control& control) const {
     // meets every parent in turn.
     const Control* current = &control;
     for (auto it = placements_.rbegin(); it != placements_.rend(); ++it) {
-        if (&base(it->control) != current) continue;
+        if (&Base(it->control) != current) continue;
         if (!it->parent) return nullptr;
         if (auto* page = std::get_if<Page*>(&*it->parent)) return *page;
-        current = &base(*it->parent);
+        current = &Base(*it->parent);
     }
     return nullptr;
 }

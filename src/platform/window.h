@@ -35,7 +35,7 @@ class Member {
         return std::visit([&window](auto member) -> AnyControl { return &(window.*member); },
                           member_);
     }
-    Control& control(W& window) const { return base(in(window)); }
+    Control& control(W& window) const { return Base(in(window)); }
     constexpr bool operator==(const Member&) const = default;
 
   private:

@@ -56,7 +56,7 @@ constexpr const char* kStencilShadows[] = {"Stencil Buffer Shadows", "Very Dark 
 
 }  // namespace
 
-std::optional<int> acceleratorNumber(const ComboBox& accelerator) {
+std::optional<int> AcceleratorNumber(const ComboBox& accelerator) {
     if (accelerator.itemIndex() < 0) return std::nullopt;
     const std::string chosen = accelerator.text();
     if (chosen == kPlaceholder) return 0;
@@ -71,10 +71,10 @@ void TForm1::AcceleratorDropDown() {
 }
 
 void TForm1::AcceleratorChange() {
-    if (const auto number = acceleratorNumber(Accelerator))
+    if (const auto number = AcceleratorNumber(Accelerator))
         ApplyAcceleratorProfile(kAccelerators[*number].profile);
     ChangeEnableState(true);
-    applyTunePresetAt(*this, TuneCombo.itemIndex());
+    ApplyTunePresetAt(*this, TuneCombo.itemIndex());
 }
 
 // Items are added and removed at the ends of the lists only, so the positions of

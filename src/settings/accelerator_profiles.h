@@ -23,6 +23,6 @@ struct AcceleratorProfile {
 // The chosen card's position among the ten accelerators, the placeholder not
 // counted, whether or not the placeholder is still in the list; 0 while the
 // placeholder is selected; nothing without a selection.
-std::optional<int> acceleratorNumber(const ComboBox& accelerator);
+std::optional<int> AcceleratorNumber(const ComboBox& accelerator);
 
 }  // namespace brisko

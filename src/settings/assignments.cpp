@@ -13,7 +13,7 @@ template <typename T>
 T& control(TForm1& form, Member<TForm1> member) {
     const AnyControl any = member.in(form);
     if (auto* found = std::get_if<T*>(&any)) return **found;
-    throw std::logic_error("No control " + base(any).name() + " of the assigned kind");
+    throw std::logic_error("No control " + Base(any).name() + " of the assigned kind");
 }
 
 void setChecked(TForm1& form, Member<TForm1> member, bool on) {
@@ -23,12 +23,12 @@ void setChecked(TForm1& form, Member<TForm1> member, bool on) {
     else if (auto* radio = std::get_if<RadioButton*>(&any))
         (*radio)->setChecked(on);
     else
-        throw std::logic_error("No check box or radio button " + base(any).name());
+        throw std::logic_error("No check box or radio button " + Base(any).name());
 }
 
 }  // namespace
 
-void assign(TForm1& form, Member<TForm1> member, const Value& value) {
+void Assign(TForm1& form, Member<TForm1> member, const Value& value) {
     using Kind = Value::Kind;
     switch (value.kind) {
         case Kind::Skip:

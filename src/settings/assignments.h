@@ -33,6 +33,8 @@ struct Value {
     RadioButton TForm1::*button = nullptr;
 };
 
+// The cells of the preset and defaults tables, lower case like the constants on,
+// off and none: the tables' vocabulary rather than operations.
 namespace values {
 inline constexpr Value none{Value::Kind::Skip};
 inline constexpr Value on{Value::Kind::Checked, 1};
@@ -72,6 +74,6 @@ constexpr Value caption(std::string_view text) {
 // Gives the value to the control. A PerAccelerator value must be resolved to a
 // Position by the caller first. Throws std::logic_error when the control is not of
 // the value's kind.
-void assign(TForm1& form, Member<TForm1> control, const Value& value);
+void Assign(TForm1& form, Member<TForm1> control, const Value& value);
 
 }  // namespace brisko

@@ -50,7 +50,7 @@ constexpr int kStyleCount = static_cast<int>(std::size(kStyles));
 
 }  // namespace
 
-void writeRailSliderLabel(TForm1& form, const Slider& slider) {
+void WriteRailSliderLabel(TForm1& form, const Slider& slider) {
     for (const RailSliderLabel& row : kRailSliders)
         if (&(form.*row.slider) == &slider) writeLabel(form, row);
 }

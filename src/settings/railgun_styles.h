@@ -8,6 +8,6 @@ class TForm1;
 class Slider;
 
 // Rewrites the label of one of the three railgun sliders from its position.
-void writeRailSliderLabel(TForm1& form, const Slider& slider);
+void WriteRailSliderLabel(TForm1& form, const Slider& slider);
 
 }  // namespace brisko

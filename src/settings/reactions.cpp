@@ -99,7 +99,7 @@ void TForm1::rsubdivisionsChange() {
 
 void TForm1::PlayerPredictClick() {
     if (!PlayerPredict.checked())
-        showMessage(platform_.messages, MessageKind::Warning, Buttons::Ok,
+        ShowMessage(platform_.messages, MessageKind::Warning, Buttons::Ok,
                     "It is not advised to disabled client-side player prediction.");
     settingChanged(PlayerPredict);
 }
@@ -123,17 +123,17 @@ void TForm1::PlayerNameChange() {
 }
 
 void TForm1::InnerWidthChange() {
-    writeRailSliderLabel(*this, InnerWidth);
+    WriteRailSliderLabel(*this, InnerWidth);
     settingChanged(InnerWidth);
 }
 
 void TForm1::DistanceChange() {
-    writeRailSliderLabel(*this, Distance);
+    WriteRailSliderLabel(*this, Distance);
     settingChanged(Distance);
 }
 
 void TForm1::OuterWidthChange() {
-    writeRailSliderLabel(*this, OuterWidth);
+    WriteRailSliderLabel(*this, OuterWidth);
     settingChanged(OuterWidth);
 }
 

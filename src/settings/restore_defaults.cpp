@@ -92,7 +92,7 @@ static_assert(rowsNumberedInOrder());
 
 void TForm1::DefaultBtnClick() {
     const Answer answer =
-        showMessage(platform_.messages, MessageKind::Warning, Buttons::YesNo,
+        ShowMessage(platform_.messages, MessageKind::Warning, Buttons::YesNo,
                     "Are you sure you want to discard your settings and restore the defaults?");
     if (answer != Answer::Yes) return;
     RestoreDefaults();
@@ -100,7 +100,7 @@ void TForm1::DefaultBtnClick() {
 }
 
 void TForm1::RestoreDefaults() {
-    for (const DefaultRow& row : kDefaults) assign(*this, row.control, row.value);
+    for (const DefaultRow& row : kDefaults) Assign(*this, row.control, row.value);
 }
 
 }  // namespace brisko

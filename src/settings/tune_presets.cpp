@@ -131,17 +131,17 @@ void applyPreset(TForm1& form, Preset preset) {
         const PresetRow& row = kRows[index];
         Value value = row.values[preset];
         if (value.kind == Value::Kind::PerAccelerator) {
-            const auto number = acceleratorNumber(form.Accelerator);
+            const auto number = AcceleratorNumber(form.Accelerator);
             if (!number) continue;
             value = pos(kPerAccelerator[*number].positions[value.n]);
         }
-        assign(form, row.control, value);
+        Assign(form, row.control, value);
     }
 }
 
 }  // namespace
 
-void applyTunePresetAt(TForm1& form, int position) {
+void ApplyTunePresetAt(TForm1& form, int position) {
     switch (position) {
         case kBestPerformance:
             form.ApplyBestPerformance();
@@ -168,7 +168,7 @@ void TForm1::ApplyBestOfBothWorlds() {
 }
 
 void TForm1::TuneComboChange() {
-    applyTunePresetAt(*this, TuneCombo.itemIndex());
+    ApplyTunePresetAt(*this, TuneCombo.itemIndex());
 }
 
 // Leaves the three preset items, " Best Performance" selected, without applying it.

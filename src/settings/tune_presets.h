@@ -8,6 +8,6 @@ class TForm1;
 
 // Applies the preset at a position of TuneCombo; any other position (the item
 // " Default Settings", or no selection) applies nothing.
-void applyTunePresetAt(TForm1& form, int position);
+void ApplyTunePresetAt(TForm1& form, int position);
 
 }  // namespace brisko

@@ -157,8 +157,8 @@ class SettingLineTest : public ::testing::TestWithParam<ValueCase> {};
 
 // The cvar a line sets, and the value the game's console gives it.
 TEST_P(SettingLineTest, ReadsAsTheGameDoes) {
-    EXPECT_EQ(settingName(GetParam().line), GetParam().name) << GetParam().line;
-    EXPECT_EQ(settingValue(GetParam().line), GetParam().value) << GetParam().line;
+    EXPECT_EQ(SettingName(GetParam().line), GetParam().name) << GetParam().line;
+    EXPECT_EQ(SettingValue(GetParam().line), GetParam().value) << GetParam().line;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -186,7 +186,7 @@ TEST(NotTweakedLine, AppendsOnlyWhenTheNameMatches) {
 // Without s_khz (the SampleRateNotCarried case shows it is not carried), with the
 // three names of today's engines.
 TEST(NotTweakedNames, SixtyOneNames) {
-    EXPECT_EQ(notTweakedNames().size(), 61u);
+    EXPECT_EQ(NotTweakedNames().size(), 61u);
 }
 
 }  // namespace

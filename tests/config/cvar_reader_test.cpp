@@ -67,7 +67,7 @@ TEST_F(FormFixture, LoadConfigTakesTheNameFromTheThirdLineOnAndClearsSaveConfirm
 
 TEST_F(FormFixture, LoadConfigOfAFileThatCannotBeOpenedKeepsTheName) {
     form.PlayerName.setText("Keep");
-    dispatchUserEvent(sp.messages, [&] { LoadConfig(form, "/no/such/q3config.cfg"); });
+    DispatchUserEvent(sp.messages, [&] { LoadConfig(form, "/no/such/q3config.cfg"); });
     EXPECT_EQ(form.PlayerName.text(), "Keep");
     EXPECT_EQ(sp.messages.shown,
               test::Boxes{test::errorBox("Cannot open file /no/such/q3config.cfg.")});

@@ -189,9 +189,9 @@ TEST_F(EngineTest, KeepsTheOldValuesOfTheSettingsItDoesNotWrite) {
     for (const auto& [cvar, value] : saveState(stateA(), "Player")) leftOut.insert(cvar);
     std::map<std::string, std::string> kept;
     const std::regex seta(R"re(seta (\S+) "(.*)")re");
-    for (const std::string& line : splitLines(old))
+    for (const std::string& line : SplitLines(old))
         if (std::smatch m;
-            std::regex_match(line, m, seta) && !leftOut.contains(asciiLower(m[1].str())))
+            std::regex_match(line, m, seta) && !leftOut.contains(AsciiLower(m[1].str())))
             kept[m[1]] = m[2];
     EXPECT_EQ(kept["cl_timenudge"], "-10");
     EXPECT_EQ(kept["cg_crosshairX"], "0");

@@ -53,7 +53,7 @@ const char* const kCarried[] = {
 bool carriedCvar(const std::string& line) {
     if (line.size() <= 5 || line.starts_with("bind")) return false;
     for (const char* name : kCarried)
-        if (asciiLower(line.substr(5)).starts_with(name)) return true;
+        if (AsciiLower(line.substr(5)).starts_with(name)) return true;
     return false;
 }
 
@@ -87,9 +87,9 @@ std::string setaCvar(const std::string& line) {
     std::istringstream words(line);
     std::string command, cvar;
     words >> command >> cvar;
-    if (asciiLower(command) != "seta") return "";
+    if (AsciiLower(command) != "seta") return "";
     std::erase(cvar, '"');
-    return asciiLower(cvar);
+    return AsciiLower(cvar);
 }
 
 TEST_P(RealConfig, KeepsItsBindsCarriedLinesAndName) {
@@ -98,7 +98,7 @@ TEST_P(RealConfig, KeepsItsBindsCarriedLinesAndName) {
     const std::vector<std::string> written = crlfLines(readBytes(config));
     ASSERT_GT(written.size(), 3u) << "nothing written";
 
-    const Lines old = splitLines(original);
+    const Lines old = SplitLines(original);
     std::vector<std::string> binds, carried;
     for (std::size_t i = 2; i < old.size(); ++i) {
         if (old[i].starts_with("bind")) binds.push_back(old[i]);
@@ -119,7 +119,7 @@ TEST_P(RealConfig, KeepsItsBindsCarriedLinesAndName) {
     std::sort(kept.begin(), kept.end());
     EXPECT_TRUE(std::includes(kept.begin(), kept.end(), setaLines.begin(), setaLines.end()));
     std::string name = "(none)";
-    ReadCvarValue(splitLines(readBytes(config)), 6, 4, "name", name);
+    ReadCvarValue(SplitLines(readBytes(config)), 6, 4, "name", name);
     EXPECT_EQ(name, nameRead);
     EXPECT_EQ(readBytes(backup()), original);
 }

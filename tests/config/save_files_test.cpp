@@ -196,7 +196,7 @@ TEST_F(SaveFiles, BackupNameTakenByWhatIsNoFileStopsTheSave) {
 TEST_F(SaveFiles, StagedFilesOfKilledSavesGoAtOnceAndNothingElse) {
     useConfig(kOld);
     writeBytes(backup(), kOld);
-    const auto like = posix::ownershipOf(config);
+    const auto like = posix::OwnershipOf(config);
     ASSERT_TRUE(like);
     // A save that dies with its file written: where the folder takes files without
     // a name, it leaves nothing at all.

@@ -34,7 +34,7 @@ struct SaveFlow : WriterFixture {
     }
     std::string writtenName() const {
         std::string name = "(none)";
-        ReadCvarValue(splitLines(readBytes(config)), 6, 4, "name", name);
+        ReadCvarValue(SplitLines(readBytes(config)), 6, 4, "name", name);
         return name;
     }
 };

@@ -20,7 +20,7 @@ struct SplitCase {
 class SplitLinesTest : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitLinesTest, Splits) {
-    EXPECT_EQ(splitLines(GetParam().text), GetParam().lines);
+    EXPECT_EQ(SplitLines(GetParam().text), GetParam().lines);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ReadTextFileTest, MissingFileIsCannotOpen) {
     const std::string path = "/nonexistent/dir/q3config.cfg";
     try {
-        readTextFile(path);
+        ReadTextFile(path);
         FAIL() << "no error";
     } catch (const AppError& e) {
         EXPECT_EQ(std::string(e.what()), "Cannot open file " + path);
@@ -50,13 +50,13 @@ TEST(ReadTextFileTest, WhatIsNoFileCannotBeOpenedAndIsNeverWaitedOn) {
     std::filesystem::create_symlink(tree.root() + "/fifo", tree.root() + "/q3config.cfg");
     for (const std::string& path :
          {tree.root(), tree.root() + "/q3config.cfg", std::string("/dev/zero")})
-        EXPECT_THROW(readTextFile(path), AppError) << path;
+        EXPECT_THROW(ReadTextFile(path), AppError) << path;
 }
 
 TEST(ReadTextFileTest, ReadsBytes) {
     const auto path = std::filesystem::temp_directory_path() / "brisko_text_lines_test.cfg";
     std::ofstream(path, std::ios::binary) << "one\r\ntwo\rthree";
-    EXPECT_EQ(readTextFile(path.string()), (Lines{"one", "two", "three"}));
+    EXPECT_EQ(ReadTextFile(path.string()), (Lines{"one", "two", "three"}));
     std::filesystem::remove(path);
 }
 

@@ -119,7 +119,7 @@ void WriterFixture::useConfig(const std::string& bytes, const std::string& name)
 }
 
 void WriterFixture::save() {
-    dispatchUserEvent(sp.messages, [this] { form.SaveBtn.click(); });
+    DispatchUserEvent(sp.messages, [this] { form.SaveBtn.click(); });
 }
 
 }  // namespace brisko::test

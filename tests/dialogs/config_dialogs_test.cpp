@@ -213,7 +213,7 @@ TEST_F(DialogsTest, AFileThatCannotBeOpenedKeepsTheDialogOpen) {
     browse.show();
     type(file);
     std::filesystem::remove(file);
-    dispatchUserEvent(sp.messages, [&] { browse.Button2.click(); });
+    DispatchUserEvent(sp.messages, [&] { browse.Button2.click(); });
     EXPECT_EQ(sp.messages.shown, test::Boxes{test::errorBox("Cannot open file " + file + ".")});
     EXPECT_TRUE(form.Accelerator.enabled());
     EXPECT_TRUE(form.LblAccelerator.enabled());

@@ -63,7 +63,7 @@ struct MapSelectTest : ::testing::Test {
     // Creates the dialog as start-up does, errors shown as the event loop shows them.
     std::unique_ptr<TMapSelect> create() {
         auto dialog = std::make_unique<TMapSelect>(*platform, state);
-        dispatchUserEvent(sp.messages, [&] { dialog->FormCreate(); });
+        DispatchUserEvent(sp.messages, [&] { dialog->FormCreate(); });
         return dialog;
     }
 };
@@ -147,7 +147,7 @@ TEST_F(MapSelectTest, OkWritesTheChoiceAndTheNextStartReadsIt) {
     auto dialog = create();
     dialog->MapSelectCombo.userSelect(2);
     dialog->Cheats.setChecked(true);
-    dispatchUserEvent(sp.messages, [&] { dialog->Button1.click(); });
+    DispatchUserEvent(sp.messages, [&] { dialog->Button1.click(); });
     // No game on the drives: the launch fails after the file was written.
     ASSERT_EQ(sp.messages.texts(), std::vector<std::string>{"List index out of bounds (0)."});
     EXPECT_EQ(dialog->modalResult(), ModalResult::Ok);
@@ -181,7 +181,7 @@ TEST_F(MapSelectTest, AnUnwritableIniStopsTheLaunch) {
     fs::create_directories(c);
     std::ofstream(c / "quake3.exe") << "#!/bin/sh\n";
     sp.drives.roots['C'] = c.string() + "/";
-    dispatchUserEvent(sp.messages, [&] { dialog->Button1.click(); });
+    DispatchUserEvent(sp.messages, [&] { dialog->Button1.click(); });
     EXPECT_EQ(sp.messages.texts(),
               std::vector<std::string>{"Unable to write to " +
                                        (file / "Brisko" / "Brisko.ini").string() + "."});
@@ -226,7 +226,7 @@ TEST_F(MapSelectTest, MoreAndLessResizeAndKeepTheText) {
 TEST_F(MapSelectTest, ShownCentredAndModal) {
     auto dialog = create();
     sp.screen.desktopRect = {0, 0, 1000, 700};
-    showTestMapDialog(*dialog, *platform);
+    ShowTestMapDialog(*dialog, *platform);
     EXPECT_EQ(sp.windows.modal, std::vector<std::string>{"MapSelect"});
     EXPECT_EQ(dialog->left(), (1000 - dialog->width()) / 2);
     EXPECT_EQ(dialog->top(), (700 - dialog->height()) / 2);

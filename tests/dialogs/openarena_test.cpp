@@ -82,7 +82,7 @@ TEST_F(OpenArenaTest, StartsOnItsTestMapWithTheSavedConfig) {
     form.MaxFPSCombo.selectItem("43");  // where the window starts at 0 and the game at 85
     form.PlayerName.setText("Tester");
     form.SaveConfirmed = true;
-    dispatchUserEvent(sp.messages, [this] { form.SaveBtn.click(); });
+    DispatchUserEvent(sp.messages, [this] { form.SaveBtn.click(); });
     ASSERT_EQ(sp.messages.texts(), std::vector<std::string>{});
     ASSERT_NE(contentsOf(config).find("seta com_maxfps \"43\""), std::string::npos);
 
@@ -95,7 +95,7 @@ TEST_F(OpenArenaTest, StartsOnItsTestMapWithTheSavedConfig) {
     const int out = ::dup(1), err = ::dup(2),
               file = ::open(printedPath.c_str(), O_WRONLY | O_CREAT, 0600);
     ::dup2(file, 1), ::dup2(file, 2);
-    dispatchUserEvent(sp.messages, [&] {
+    DispatchUserEvent(sp.messages, [&] {
         LaunchGame(platform, config, 0, false,
                    "+set s_initsound 0 +set logfile 2 +print com_maxfps");
     });

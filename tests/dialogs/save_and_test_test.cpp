@@ -36,7 +36,7 @@ struct SaveAndTestTest : test::FormFixture {
 
     void saveAndTest(std::initializer_list<Answer> answers) {
         sp.messages.answers.assign(answers);
-        dispatchUserEvent(sp.messages, [this] { form.SaveTestBtn.click(); });
+        DispatchUserEvent(sp.messages, [this] { form.SaveTestBtn.click(); });
     }
     bool dialogShown() const { return !sp.windows.modal.empty(); }
 };

@@ -40,7 +40,7 @@ struct LaunchTest : ::testing::TestWithParam<LaunchCase> {
         ProcessStarter& starter = realStart ? static_cast<ProcessStarter&>(real) : sp.processes;
         Platform platform{sp.messages, sp.fileDialogs, sp.screen, sp.drives, sp.processors,
                           starter,     sp.profile,     sp.app,    sp.windows};
-        dispatchUserEvent(sp.messages,
+        DispatchUserEvent(sp.messages,
                           [&] { LaunchGame(platform, tree(config), testMap, cheats, extra); });
         std::string outcome;
         for (const Message& box : sp.messages.shown) outcome += box.caption + ": " + box.text;

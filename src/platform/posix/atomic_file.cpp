@@ -161,7 +161,7 @@ bool StagedFile::publishNew(const std::string& target) {
     return true;
 }
 
-std::optional<std::string> resolvedPath(const std::string& path) {
+std::optional<std::string> ResolvedPath(const std::string& path) {
     char* resolved = ::realpath(path.c_str(), nullptr);
     if (!resolved) return std::nullopt;
     std::string out(resolved);
@@ -169,7 +169,7 @@ std::optional<std::string> resolvedPath(const std::string& path) {
     return out;
 }
 
-bool entryExists(const std::string& path) {
+bool EntryExists(const std::string& path) {
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0 || errno != ENOENT;
 }
@@ -201,13 +201,13 @@ void RemoveStaleStagedFiles(const std::string& folder, const std::string& name) 
     ::closedir(listing);
 }
 
-std::optional<FileOwnership> ownershipOf(const std::string& path) {
+std::optional<FileOwnership> OwnershipOf(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) return std::nullopt;
     return FileOwnership{info.st_mode, info.st_uid, info.st_gid};
 }
 
-void syncFolder(const std::string& folder) {
+void SyncFolder(const std::string& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd);

@@ -51,15 +51,15 @@ class StagedFile {
 };
 
 // The path with every symbolic link resolved.
-std::optional<std::string> resolvedPath(const std::string& path);
+std::optional<std::string> ResolvedPath(const std::string& path);
 // Whether anything (file, folder, link, even a dangling one) has this name.
-bool entryExists(const std::string& path);
+bool EntryExists(const std::string& path);
 // Removes from `folder` the staged files for `name` that saves killed before their
 // end left: only regular files of this user under the staged name, and only when
 // no save holds their lock (one being written is never touched).
 void RemoveStaleStagedFiles(const std::string& folder, const std::string& name);
-std::optional<FileOwnership> ownershipOf(const std::string& path);
+std::optional<FileOwnership> OwnershipOf(const std::string& path);
 // Flushes a folder's entries to disk, so that a rename in it lasts.
-void syncFolder(const std::string& folder);
+void SyncFolder(const std::string& folder);
 
 }  // namespace brisko::posix

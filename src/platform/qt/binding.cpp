@@ -23,17 +23,17 @@
 
 namespace brisko::qt {
 
-QString fromBytes(const std::string& text) {
+QString FromBytes(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString keyCaption(const std::string& caption) {
-    return fromBytes(caption);
+QString KeyCaption(const std::string& caption) {
+    return FromBytes(caption);
 }
 
-QString plainCaption(const std::string& caption) {
+QString PlainCaption(const std::string& caption) {
     QString out;
-    const QString in = fromBytes(caption);
+    const QString in = FromBytes(caption);
     for (qsizetype i = 0; i < in.size(); ++i) {
         if (in[i] == '&') {
             if (i + 1 < in.size() && in[i + 1] == '&') {
@@ -128,7 +128,7 @@ WindowWidget::WindowWidget(Window& model, MessageBoxes& boxes, bool fixedFrame, 
 void WindowWidget::syncFromModel() {
     if (syncing_) return;
     syncing_ = true;
-    setWindowTitle(fromBytes(model_.caption()));
+    setWindowTitle(FromBytes(model_.caption()));
     setFixedSize(model_.clientWidth(), model_.clientHeight());
     if (pos() != QPoint(model_.left(), model_.top())) move(model_.left(), model_.top());
     if (model_.state() == WindowState::Normal && (isMinimized() || isMaximized())) showNormal();
@@ -142,7 +142,7 @@ void WindowWidget::syncFromModel() {
 
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
     const auto press = [this](Button* button) {
-        if (button && button->enabled()) dispatchUserEvent(boxes_, [button] { button->click(); });
+        if (button && button->enabled()) DispatchUserEvent(boxes_, [button] { button->click(); });
     };
     switch (event->key()) {
         case Qt::Key_Escape:
@@ -164,7 +164,7 @@ void WindowWidget::keyPressEvent(QKeyEvent* event) {
 
 void WindowWidget::mousePressEvent(QMouseEvent* event) {
     if (!childAt(event->position().toPoint()) && onEmptyClick)
-        dispatchUserEvent(boxes_, onEmptyClick);
+        DispatchUserEvent(boxes_, onEmptyClick);
     QDialog::mousePressEvent(event);
 }
 
@@ -186,7 +186,7 @@ void WindowWidget::closeEvent(QCloseEvent* event) {
 }
 
 void Binder::user(const std::function<void()>& event) {
-    dispatchUserEvent(boxes_, event);
+    DispatchUserEvent(boxes_, event);
 }
 
 namespace {
@@ -200,7 +200,7 @@ W* place(W* widget, QRect rect) {
 void syncCommon(const Control& control, QWidget* widget) {
     widget->setEnabled(control.enabled());
     widget->setVisible(control.visible());
-    widget->setToolTip(fromBytes(control.hint()));
+    widget->setToolTip(FromBytes(control.hint()));
 }
 
 void focusHook(Control& control, QWidget* widget) {
@@ -219,7 +219,7 @@ QLabel* Binder::label(Label& control, QWidget* parent, QRect rect, bool wordWrap
     QPointer<QLabel> w(widget);
     control.onViewSync = [&control, w] {
         if (!w) return;
-        w->setText(plainCaption(control.caption()));
+        w->setText(PlainCaption(control.caption()));
         syncCommon(control, w);
     };
     control.onViewSync();
@@ -231,7 +231,7 @@ QGroupBox* Binder::group(GroupBox& control, QWidget* parent, QRect rect) {
     QPointer<QGroupBox> w(widget);
     control.onViewSync = [&control, w] {
         if (!w) return;
-        w->setTitle(plainCaption(control.caption()));
+        w->setTitle(PlainCaption(control.caption()));
         syncCommon(control, w);
     };
     control.onViewSync();
@@ -244,8 +244,8 @@ QPushButton* Binder::button(Button& control, QWidget* parent, QRect rect) {
     QPointer<QPushButton> w(widget);
     control.onViewSync = [&control, w] {
         if (!w) return;
-        w->setText(keyCaption(control.caption()));
-        fitCaption(*w, plainCaption(control.caption()));
+        w->setText(KeyCaption(control.caption()));
+        fitCaption(*w, PlainCaption(control.caption()));
         syncCommon(control, w);
     };
     control.onViewSync();
@@ -261,7 +261,7 @@ QCheckBox* Binder::checkBox(CheckBox& control, QWidget* parent, QRect rect) {
     control.onViewSync = [&control, w] {
         if (!w) return;
         QSignalBlocker block(w);
-        w->setText(keyCaption(control.caption()));
+        w->setText(KeyCaption(control.caption()));
         w->setChecked(control.checked());
         syncCommon(control, w);
     };
@@ -291,7 +291,7 @@ QRadioButton* Binder::radio(RadioButton& control, QWidget* groupWidget, QRect re
     control.onViewSync = [&control, w] {
         if (!w) return;
         QSignalBlocker block(w);
-        w->setText(keyCaption(control.caption()));
+        w->setText(KeyCaption(control.caption()));
         w->setChecked(control.checked());
         syncCommon(control, w);
     };
@@ -315,10 +315,10 @@ DropDownCombo* Binder::combo(ComboBox& control, QWidget* parent, QRect rect, boo
         QSignalBlocker block(w);
         bool same = w->count() == control.count();
         for (int i = 0; same && i < control.count(); ++i)
-            same = w->itemText(i) == fromBytes(control.item(i));
+            same = w->itemText(i) == FromBytes(control.item(i));
         if (!same) {
             w->clear();
-            for (const std::string& item : control.items()) w->addItem(fromBytes(item));
+            for (const std::string& item : control.items()) w->addItem(FromBytes(item));
         }
         w->setCurrentIndex(control.itemIndex());
         syncCommon(control, w);
@@ -375,7 +375,7 @@ QLineEdit* Binder::edit(TextField& control, QWidget* parent, QRect rect) {
     control.onViewSync = [&control, w] {
         if (!w) return;
         QSignalBlocker block(w);
-        const QString text = fromBytes(control.text());
+        const QString text = FromBytes(control.text());
         if (w->text() != text) w->setText(text);
         syncCommon(control, w);
     };
@@ -402,7 +402,7 @@ QTreeWidget* Binder::tree(TreeView& control, QWidget* parent, QRect rect) {
         QTreeWidgetItem* item =
             node.parent < 0 ? new QTreeWidgetItem(widget)
                             : new QTreeWidgetItem(items->at(static_cast<std::size_t>(node.parent)));
-        item->setText(0, fromBytes(node.caption));
+        item->setText(0, FromBytes(node.caption));
         items->push_back(item);
     }
     QPointer<QTreeWidget> w(widget);
@@ -432,7 +432,7 @@ QLabel* Binder::picture(Picture& control, QWidget* parent, QRect rect) {
     QPointer<QLabel> w(widget);
     control.onViewSync = [&control, w] {
         if (!w) return;
-        w->setPixmap(control.image().empty() ? QPixmap() : drawPicture(control.image(), w->size()));
+        w->setPixmap(control.image().empty() ? QPixmap() : DrawPicture(control.image(), w->size()));
         syncCommon(control, w);
     };
     control.onViewSync();
@@ -460,7 +460,7 @@ ClickArea* Binder::page(Page& control, QStackedWidget* stack) {
     return widget;
 }
 
-QPixmap drawPicture(const std::string& name, QSize size) {
+QPixmap DrawPicture(const std::string& name, QSize size) {
     QPixmap pixmap(size.isEmpty() ? QSize(1, 1) : size);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);

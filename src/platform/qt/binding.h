@@ -1,6 +1,6 @@
 // The Qt binding: makes a real widget for a control and keeps both in step. A
 // user's action on the widget becomes a user change of the control (run through
-// dispatchUserEvent, so an unhandled error shows the "Brisko" error box); a change
+// DispatchUserEvent, so an unhandled error shows the "Brisko" error box); a change
 // of the control refreshes the widget with its signals blocked, so no reaction
 // runs twice. Qt's own signal rules never decide what runs: the controls do.
 #pragma once
@@ -30,10 +30,10 @@ namespace brisko::qt {
 
 // Converts an access-key caption for a widget that shows access keys itself
 // (buttons, check boxes): the texts already use Qt's "&" and "&&" convention.
-QString keyCaption(const std::string& caption);
+QString KeyCaption(const std::string& caption);
 // A label shows its caption without access-key marks: "&&" becomes "&".
-QString plainCaption(const std::string& caption);
-QString fromBytes(const std::string& text);
+QString PlainCaption(const std::string& caption);
+QString FromBytes(const std::string& text);
 
 // A drop-down list that runs the control's drop-down reaction before it opens.
 class DropDownCombo : public QComboBox {
@@ -116,6 +116,6 @@ class Binder {
 };
 
 // Draws the program's decoration pictures by name ("preview", "strip", "icon").
-QPixmap drawPicture(const std::string& name, QSize size);
+QPixmap DrawPicture(const std::string& name, QSize size);
 
 }  // namespace brisko::qt

@@ -16,17 +16,17 @@ namespace brisko::qt {
 WindowView::WindowView(Window& model, MessageBoxes& boxes, bool minimizeBox)
     : model_(model), binder_(boxes), window_(new WindowWidget(model, boxes, true, minimizeBox)) {
     for (const Placement& placement : model.placements()) {
-        QWidget* parent = placement.parent ? widgets_.at(&base(*placement.parent)) : window_;
-        const Control& control = base(placement.control);
+        QWidget* parent = placement.parent ? widgets_.at(&Base(*placement.parent)) : window_;
+        const Control& control = Base(placement.control);
         if (QWidget* widget = make(placement, parent)) {
-            widget->setObjectName(fromBytes(control.name()));
+            widget->setObjectName(FromBytes(control.name()));
             widgets_[&control] = widget;
-            bound_.push_back(&base(placement.control));
+            bound_.push_back(&Base(placement.control));
         }
     }
     // The captions stand on their header strips; each stack shows its front page.
     for (const Placement& placement : model.placements()) {
-        if (placement.flags & kBold) widgets_.at(&base(placement.control))->raise();
+        if (placement.flags & kBold) widgets_.at(&Base(placement.control))->raise();
         if (auto* stack = std::get_if<PageStack*>(&placement.control)) (*stack)->onViewSync();
     }
 }

@@ -59,11 +59,11 @@ void makeRoomForCaption(QMessageBox& box) {
 Answer QtMessageBoxes::show(const Message& message) {
     // In front of the dialog or window that is open, as its own dialog.
     QMessageBox box(frontWindow());
-    box.setWindowTitle(fromBytes(message.caption));
+    box.setWindowTitle(FromBytes(message.caption));
     // Texts hold paths and values from files: never read as markup.
     box.setTextFormat(Qt::PlainText);
-    box.setText(fromBytes(message.text));
-    if (!message.details.empty()) box.setDetailedText(fromBytes(message.details));
+    box.setText(FromBytes(message.text));
+    if (!message.details.empty()) box.setDetailedText(FromBytes(message.details));
     switch (message.kind) {
         case MessageKind::Warning:
             box.setIcon(QMessageBox::Warning);
@@ -104,7 +104,7 @@ std::optional<std::string> QtFileDialogs::open(const FileDialogRequest& request)
     // "Name (*.x)|*.x|…": the names are shown as they are; the patterns after them
     // decide, "*.*" meaning every file (on Linux it would need a dot in the name).
     // Qt's own dialog matches them without regard to case, on every desktop.
-    const QStringList parts = fromBytes(request.filter).split('|');
+    const QStringList parts = FromBytes(request.filter).split('|');
     QStringList names;
     QList<QStringList> patterns;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
@@ -114,7 +114,7 @@ std::optional<std::string> QtFileDialogs::open(const FileDialogRequest& request)
             if (pattern == "*.*") pattern = "*";
         patterns << list;
     }
-    QFileDialog dialog(nullptr, fromBytes(request.title), fromBytes(request.initialDir));
+    QFileDialog dialog(nullptr, FromBytes(request.title), FromBytes(request.initialDir));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     // Names beginning with a dot are not hidden here: the native engines keep their
     // configs in ~/.q3a and ~/.config, which the player must be able to open.
@@ -129,7 +129,7 @@ std::optional<std::string> QtFileDialogs::open(const FileDialogRequest& request)
     if (!names.isEmpty()) usePatterns(names.first());
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    QString ext = fromBytes(request.defaultExt);
+    QString ext = FromBytes(request.defaultExt);
     if (ext.startsWith("*.")) ext = ext.mid(2);
     dialog.setDefaultSuffix(ext);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -210,20 +210,20 @@ void QtWindowShower::show(Window& window) {
 IniProfile::IniProfile() {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (base.isEmpty() || !QDir::isAbsolutePath(base))
-        base = fromBytes(posix::HomeFolder()) + "/.config";
+        base = FromBytes(posix::HomeFolder()) + "/.config";
     path_ = (base + "/Brisko/Brisko.ini").toStdString();
 }
 
 IniProfile::IniProfile(std::string path) : path_(std::move(path)) {}
 
 bool IniProfile::exists() const {
-    return QFileInfo(fromBytes(path_)).isFile();
+    return QFileInfo(FromBytes(path_)).isFile();
 }
 
 std::string IniProfile::read(const std::string& section, const std::string& key,
                              const std::string& fallback) {
-    QSettings ini(fromBytes(path_), QSettings::IniFormat);
-    const QVariant value = ini.value(fromBytes(section + "/" + key), fromBytes(fallback));
+    QSettings ini(FromBytes(path_), QSettings::IniFormat);
+    const QVariant value = ini.value(FromBytes(section + "/" + key), FromBytes(fallback));
     if (value.userType() == QMetaType::QStringList)
         return value.toStringList().join(", ").toStdString();
     return value.toString().toStdString();
@@ -231,10 +231,10 @@ std::string IniProfile::read(const std::string& section, const std::string& key,
 
 void IniProfile::write(const std::string& section, const std::string& key,
                        const std::string& value) {
-    const QString path = fromBytes(path_);
+    const QString path = FromBytes(path_);
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSettings ini(path, QSettings::IniFormat);
-    ini.setValue(fromBytes(section + "/" + key), fromBytes(value));
+    ini.setValue(FromBytes(section + "/" + key), FromBytes(value));
     ini.sync();
     if (ini.status() != QSettings::NoError || !QFileInfo(path).isFile())
         throw AppError("Unable to write to " + path_);
@@ -250,7 +250,7 @@ bool QtProcessStarter::startDetached(const std::string& program,
 
 std::vector<std::string> QtProcessStarter::splitCommandLine(const std::string& line) const {
     std::vector<std::string> args;
-    for (const QString& arg : QProcess::splitCommand(fromBytes(line)))
+    for (const QString& arg : QProcess::splitCommand(FromBytes(line)))
         args.push_back(arg.toStdString());
     return args;
 }
