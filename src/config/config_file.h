@@ -13,9 +13,10 @@ std::string BackupPath(const std::string& configPath);
 // either its old or its complete new content at every moment. A config reached
 // through a symbolic link is replaced at the link's target. When no backup exists
 // yet, `oldContent` (the config as the save read it) is first written as the
-// backup, which is never replaced. Throws AppError "Cannot create file <backup path>" when the
-// backup cannot be made (nothing else changes) and "Cannot create file <config path>" when the new
-// file cannot be put in place (the config keeps its content).
+// backup, which is never replaced. Throws AppError "Cannot create file <backup
+// path>" when the backup cannot be made (nothing else changes) and "Cannot create
+// file <config path>" when the new file cannot be put in place (the config keeps
+// its content).
 void ReplaceConfigFile(const std::string& configPath, const std::string& content,
                        const std::string& oldContent);
 

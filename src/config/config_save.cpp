@@ -64,13 +64,14 @@ void ConfigSave::SaveBtnClick() {
     const Lines oldLines = SplitLines(oldText);
     CheckPlayerName();
     requireWritablePlayerName(form_);
-    const std::string text = ConfigText(ComposeConfig(form_, oldLines));
+    const ComposedConfig composed = ComposeConfig(form_, oldLines);
+    const std::string text = ConfigText(composed.lines);
 
     if (!form_.SaveConfirmed) {
         const Answer answer = ShowMessage(
             form_.platform().messages, MessageKind::Confirmation, Buttons::YesNo,
             "You are about to modify: '" + path + "'" + ". Are you sure you want to continue?",
-            SaveDetails(WrittenSettings(form_), oldLines, text.size()));
+            SaveDetails(composed.settings, oldLines, text.size()));
         if (answer != Answer::Yes) {
             ShowMessage(form_.platform().messages, MessageKind::Information, Buttons::Ok,
                         "File not modified.");

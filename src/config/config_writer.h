@@ -16,12 +16,14 @@ struct SettingLine {
     std::string value;
 };
 
-// The settings the window writes, in file order.
-std::vector<SettingLine> WrittenSettings(const TForm1& form);
+struct ComposedConfig {
+    // The whole file: the header, the key bindings, the settings under their
+    // headings, then the lines carried over from the old file.
+    Lines lines;
+    std::vector<SettingLine> settings;  // those the window writes, in file order
+};
 
-// The whole file: the header, the key bindings, the settings under their
-// headings, then the lines carried over from the old file.
-Lines ComposeConfig(const TForm1& form, const Lines& oldLines);
+ComposedConfig ComposeConfig(const TForm1& form, const Lines& oldLines);
 
 // seta <cvar> "<value>", the value unescaped.
 std::string SetaLine(const std::string& cvar, const std::string& value);

@@ -16,7 +16,7 @@ namespace {
 // The lines composed for the window as it is.
 Lines composed(TForm1& form) {
     form.PlayerName.setText("Tester");
-    return ComposeConfig(form, {});
+    return ComposeConfig(form, {}).lines;
 }
 
 // One control set to each of several values, and the value written for a cvar,
@@ -125,7 +125,7 @@ TEST_F(FormFixture, TodaysResolutionsAreCustomModes) {
         form.ResolutionCombo.selectItem(c.item);
         ASSERT_EQ(form.ResolutionCombo.text(), c.item);
         form.PlayerName.setText("Tester");
-        const Lines lines = ComposeConfig(form, old);
+        const Lines lines = ComposeConfig(form, old).lines;
         const auto mode = std::find(lines.begin(), lines.end(), c.lines.front());
         ASSERT_LE(mode + static_cast<long>(c.lines.size()), lines.end());
         EXPECT_EQ(Lines(mode, mode + static_cast<long>(c.lines.size())), c.lines);
