@@ -208,27 +208,25 @@ TEST_F(EngineTest, KeepsTheOldValuesOfTheSettingsItDoesNotWrite) {
 TEST_F(EngineTest, TodaysValuesReachTheEngine) {
     useConfig(goldenFile("old-b.cfg"));
     form.Accelerator.userSelect(3);  // "nVidia TNT": today's resolutions
-    form.ResolutionCombo.selectItem("1920x1080");
-    form.MaxFPSCombo.selectItem("125");
-    form.MaxPacketsCombo.selectItem("125");
-    form.RateCombo.selectItem("90000");
-    form.FovCombo.selectItem("115");
-    form.SampleRateCombo.selectItem("48 Khz");
+    for (auto [list, item] : {std::pair{&form.ResolutionCombo, "1920x1080"},
+                              {&form.MaxFPSCombo, "125"},
+                              {&form.MaxPacketsCombo, "125"},
+                              {&form.RateCombo, "90000"},
+                              {&form.FovCombo, "115"},
+                              {&form.SampleRateCombo, "48 Khz"}})
+        list->selectItem(item);
     saveState({}, "Player");
-    const auto report = engine({"r_mode", "r_customWidth", "r_customHeight", "com_maxfps",
-                                "cl_maxpackets", "rate", "cg_fov", "s_khz", "s_sdlSpeed"});
+    const std::map<std::string, std::string> expected = {
+        {"r_mode", "-1"},      {"r_customWidth", "1920"}, {"r_customHeight", "1080"},
+        {"com_maxfps", "125"}, {"cl_maxpackets", "125"},  {"rate", "90000"},
+        {"cg_fov", "115"},     {"s_khz", "48"},           {"s_sdlSpeed", "48000"}};
+    std::vector<std::string> cvars;
+    for (const auto& entry : expected) cvars.push_back(entry.first);
+    const auto report = engine(cvars);
     if (!report) GTEST_SKIP() << notHere;
     expectNoComplaints(*report);
-    EXPECT_EQ(valueOf(*report, "r_mode"), "-1");
-    EXPECT_EQ(valueOf(*report, "r_customWidth"), "1920");
-    EXPECT_EQ(valueOf(*report, "r_customHeight"), "1080");
+    for (const auto& [cvar, value] : expected) EXPECT_EQ(valueOf(*report, cvar), value) << cvar;
     EXPECT_NE(report->console.find("MODE: -1, 1920 x 1080"), std::string::npos) << report->console;
-    EXPECT_EQ(valueOf(*report, "com_maxfps"), "125");
-    EXPECT_EQ(valueOf(*report, "cl_maxpackets"), "125");
-    EXPECT_EQ(valueOf(*report, "rate"), "90000");
-    EXPECT_EQ(valueOf(*report, "cg_fov"), "115");
-    EXPECT_EQ(valueOf(*report, "s_khz"), "48");
-    EXPECT_EQ(valueOf(*report, "s_sdlSpeed"), "48000");
 }
 
 TEST_F(EngineTest, RefusedNamesNeverReachTheEngine) {
