@@ -14,6 +14,7 @@
 
 #include "discovery/search_state.h"
 #include "platform/folder_source.h"
+#include "platform/posix/files.h"
 #include "platform/posix/folder_source.h"
 #include "platform/posix/paths.h"
 
@@ -29,14 +30,15 @@ constexpr unsigned kWalkThreads = 16;
 constexpr std::size_t kListingChunk = 32 * 1024;  // the size of one read of a listing
 constexpr int kNoAtimeRefusals = 64;  // of O_NOATIME (others' folders): then no more asking
 
-// The innermost of the remote mounts that holds `path`, or else the path itself.
+// The innermost of the remote mounts that holds `path`; empty when none does.
 std::string mountHolding(const std::string& path, const std::vector<std::string>& mounts) {
     const std::string inside = WithoutTrailingSlash(path) + '/';
     const std::string* holder = nullptr;
     for (const std::string& mount : mounts)
-        if (inside.starts_with(mount + '/') && (!holder || mount.size() > holder->size()))
+        if (inside.starts_with(mount == "/" ? mount : mount + '/') &&
+            (!holder || mount.size() > holder->size()))
             holder = &mount;
-    return holder ? *holder : WithoutTrailingSlash(path);
+    return holder ? *holder : std::string();
 }
 
 // Whether one of `paths` (each with its trailing '/') is `folder` + `name`.
@@ -167,7 +169,8 @@ class FolderWalker {
         const Target& target = root.targets.front();
         for (std::uint32_t index = task.index; index < task.end && !search_.stopped(); ++index) {
             const std::string& path = root.paths[index];
-            if (holds(target.check, AT_FDCWD, path.c_str(), path))
+            if (target.program ? startable(target, AT_FDCWD, path.c_str(), path)
+                               : holds(target.check, AT_FDCWD, path.c_str(), path))
                 found_.push_back({&search_.rootPlaces[task.root], index, &target, path});
         }
     }
@@ -192,8 +195,8 @@ class FolderWalker {
         }
         if (type != DT_REG && type != DT_LNK && type != DT_DIR) return;  // sockets, FIFOs, devices
         for (const Target& target : searched.targets)
-            if (sought(target, name) && (later ? target.check == Check::Folder
-                                               : keeps(target.check, dir, at, type, full())))
+            if (sought(target, name) &&
+                (later ? target.check == Check::Folder : keeps(target, dir, at, type, full())))
                 found_.push_back({folder.place, index, &target, full()});
         // Entered only when at least a one-letter name inside fits the path limit.
         if (type != DT_DIR || searched.kind != SearchRoot::Kind::Walk ||
@@ -204,7 +207,10 @@ class FolderWalker {
                      &thread_.places.emplace_back(folder.place, index)};
         later ? search_.putOff(std::move(sub)) : stack_.push_back(std::move(sub));
     }
-    bool keeps(Check check, int dir, const char* at, unsigned char type, const std::string& path) {
+    bool keeps(const Target& target, int dir, const char* at, unsigned char type,
+               const std::string& path) {
+        const Check check = target.check;
+        if (target.program) return startable(target, dir, at, path);
         if (type == DT_DIR && check != Check::Listed) return check == Check::Folder;
         if (type == DT_REG && check != Check::Executable) return check != Check::Folder;
         if (check != Check::Listed) return holds(check, dir, at, path);
@@ -223,6 +229,35 @@ class FolderWalker {
         return check == Check::Listed ||
                (S_ISREG(st.st_mode) &&
                 call(path, [&] { return source_.accessAt(dir, at, X_OK); }) == 0);
+    }
+    // Whether the program at `path` (in the folder `dir`, or named by a full path)
+    // may be started: see Target::program.
+    bool startable(const Target& target, int dir, const char* at, const std::string& path) {
+        struct stat file, folder;
+        const std::string parent = FolderOf(path);
+        const auto folderStatus = [&] {
+            return dir == AT_FDCWD ? source_.statusAt(dir, parent.c_str(), folder, 0)
+                                   : source_.status(dir, folder);
+        };
+        if (call(path, [&] { return source_.statusAt(dir, at, file, 0); }) != 0 ||
+            !S_ISREG(file.st_mode) || !posix::OnlyOwnerMayChange(file) ||
+            call(path, folderStatus) != 0 || !posix::OnlyOwnerMayChange(folder))
+            return false;
+        if (target.check == Check::Executable &&
+            call(path, [&] { return source_.accessAt(dir, at, X_OK); }) != 0)
+            return false;
+        return target.beginsWith.empty() || beginsWith(dir, at, path, target.beginsWith);
+    }
+    bool beginsWith(int dir, const char* at, const std::string& path, std::string_view bytes) {
+        // Not blocking: a FIFO put at the name meanwhile answers at once.
+        const int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+        const int fd = call(path, [&] { return source_.openAt(dir, at, flags); });
+        if (fd < 0) return false;
+        std::string start(bytes.size(), '\0');
+        const ssize_t read =
+            call(path, [&] { return source_.read(fd, start.data(), start.size()); });
+        call(path, [&] { return source_.close(fd); });
+        return read == static_cast<ssize_t>(bytes.size()) && start == bytes;
     }
     int open(const WalkTask& task) {
         const std::string& path = task.path;
@@ -338,7 +373,7 @@ bool SearchState::stop() {
         const std::lock_guard lock(thread.mutex);
         if (!unanswered || thread.calls.load(std::memory_order_acquire) % 2 == 0) continue;
         thread.leftIn = mountHolding(thread.callPath, remoteMounts);
-        unanswered->add(thread.leftIn);
+        if (!thread.leftIn.empty()) unanswered->add(thread.leftIn);
     }
     return true;
 }

@@ -19,6 +19,7 @@
 #include <mutex>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/posix/paths.h"
@@ -39,6 +40,11 @@ struct Target {
     Check check = Check::Listed;
     std::vector<std::string>* into = nullptr;
     bool counted = false;  // its matches count as found in the progress
+    // A program to start: only a regular file (its link followed) that passes the
+    // check, and that no other user may change, nor the folder it is found in (see
+    // posix::OnlyOwnerMayChange); beginning with these bytes, when given.
+    bool program = false;
+    std::string_view beginsWith = {};
 };
 
 // Where a root looks ("drive C: (/home/ann)", "PATH") and for what ("config
@@ -61,9 +67,9 @@ struct SearchRoot {
         return {Kind::Listing, folderPaths(std::move(folder)), std::move(targets),
                 std::move(place)};
     }
-    static SearchRoot lookup(std::vector<std::string> paths, Check check,
-                             std::vector<std::string>* into, SearchPlace place = {}) {
-        return {Kind::Lookup, std::move(paths), {Target{{}, check, into}}, std::move(place)};
+    static SearchRoot lookup(std::vector<std::string> paths, Target target,
+                             SearchPlace place = {}) {
+        return {Kind::Lookup, std::move(paths), {std::move(target)}, std::move(place)};
     }
     static std::vector<std::string> folderPaths(std::string folder) {
         if (folder.empty()) return {};
@@ -141,9 +147,10 @@ class FolderSearch {
     FolderSearch& operator=(const FolderSearch&) = delete;
 
     bool finished() const;  // by itself
-    // Ends the search at once, unless it has finished. Each call still waiting adds
-    // its folder's remote mount (or the folder, when none holds it) to the
-    // options' unanswered mounts, until the call answers.
+    // Ends the search at once, unless it has finished. Each call still waiting in a
+    // network or FUSE mount (of the options' remote mounts) adds that mount to the
+    // options' unanswered mounts, until the call answers; a call elsewhere adds
+    // nothing, so that later searches still walk its folder.
     void stop();
     bool stopped() const { return stopped_; }
     // How far the search has come at `now`, on the caller's clock.

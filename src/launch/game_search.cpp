@@ -11,11 +11,12 @@ namespace {
 constexpr const char* kConfigFile = "q3config.cfg";
 
 // The games' Windows programs, every engine of every game (each list in walk
-// order), and the games' base folders, beside which an engine counts.
+// order, only programs no other user may change), and the games' base folders,
+// beside which an engine counts.
 std::vector<Target> gameTargets(GamesFound& games, bool counted) {
-    Target windows{{}, Check::Listed, &games.windowsGames, counted},
-        engines{{}, Check::Executable, &games.nativeEngines, counted},
-        bases{{}, Check::Folder, &games.baseFolders};
+    Target windows = WindowsPrograms(&games.windowsGames), engines = Engines(&games.nativeEngines),
+           bases{{}, Check::Folder, &games.baseFolders};
+    windows.counted = engines.counted = counted;
     for (const Game& game : Games()) {
         if (game.windowsProgram) windows.names.push_back(game.windowsProgram);
         engines.names.insert(engines.names.end(), game.engines.begin(), game.engines.end());
@@ -42,6 +43,14 @@ std::vector<SearchRoot> driveRoots(const Drives& drives, const std::vector<Targe
 }
 
 }  // namespace
+
+Target WindowsPrograms(std::vector<std::string>* found) {
+    return {{}, Check::File, found, false, true, "MZ"};
+}
+
+Target Engines(std::vector<std::string>* found) {
+    return {{}, Check::Executable, found, false, true};
+}
 
 bool RunSearch(const Drives& drives, std::vector<SearchRoot> roots, const std::string& foundLabel,
                SearchFollower* follower, SearchOptions options) {

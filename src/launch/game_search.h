@@ -34,6 +34,13 @@ class SearchFollower {
     UnansweredMounts unanswered_;
 };
 
+// What a search finds of the programs it may start, into `found`: a Windows
+// program (a regular file beginning with "MZ"), an engine (an executable file);
+// each only when neither it nor its folder may be changed by another user. The
+// names are the caller's.
+Target WindowsPrograms(std::vector<std::string>* found);
+Target Engines(std::vector<std::string>* found);
+
 // Runs a search of `roots`, followed by `follower` when given, which tells the
 // player what the counted targets found by `foundLabel`; with the drives' remote
 // mounts and the follower's unanswered ones. The targets' lists are then filled;

@@ -72,7 +72,7 @@ bool lookUp(const Drives& drives, ConfigPlace& place, InstalledGames& installed,
             SearchFollower* follower) {
     const Game& game = *place.game;
     std::vector<std::string> programs, bases, engines;
-    Target windows{{}, Check::File, &programs}, base{{game.baseFolder}, Check::Folder, &bases};
+    Target windows = WindowsPrograms(&programs), base{{game.baseFolder}, Check::Folder, &bases};
     for (const Game& any : Games())
         if (any.windowsProgram) windows.names.push_back(any.windowsProgram);
     std::vector<std::string> enginePaths;
@@ -82,7 +82,7 @@ bool lookUp(const Drives& drives, ConfigPlace& place, InstalledGames& installed,
     const SearchPlace where{place.parent, "the game"};
     std::vector<SearchRoot> roots{
         SearchRoot::listing(place.parent, {windows, base}, where),
-        SearchRoot::lookup(std::move(enginePaths), Check::Executable, &engines, where)};
+        SearchRoot::lookup(std::move(enginePaths), Engines(&engines), where)};
     for (SearchRoot& root : installed.roots(drives)) roots.push_back(std::move(root));
     if (!RunSearch(drives, std::move(roots), "Games found", follower)) return false;
     place.windowsGame = !programs.empty();

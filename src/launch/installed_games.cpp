@@ -44,12 +44,12 @@ std::vector<SearchRoot> InstalledGames::roots(const Drives& drives) {
     if (!system.empty())
         for (const Game& game : Games())
             for (const char* place : game.fixedPlaces) fixed.push_back(system + place);
-    return {
-        SearchRoot::lookup(std::move(onPath), Check::Executable, &onPath_, {"PATH", "the game"}),
-        SearchRoot::lookup(std::move(fixed), Check::Executable, &fixedPlaces_,
-                           {"the folders of installed games", "the game"}),
-        SearchRoot::lookup(std::move(flatpaks), Check::Folder, &flatpaks_,
-                           {"the Flatpak applications", "the game"})};
+    return {SearchRoot::lookup(std::move(onPath), {{}, Check::Executable, &onPath_},
+                               {"PATH", "the game"}),
+            SearchRoot::lookup(std::move(fixed), {{}, Check::Executable, &fixedPlaces_},
+                               {"the folders of installed games", "the game"}),
+            SearchRoot::lookup(std::move(flatpaks), {{}, Check::Folder, &flatpaks_},
+                               {"the Flatpak applications", "the game"})};
 }
 
 std::optional<std::string> InstalledGames::onPath(std::span<const char* const> names) const {

@@ -6,18 +6,11 @@
 
 #include "launch/games.h"
 #include "platform/ascii.h"
-#include "platform/posix/files.h"
 #include "platform/posix/paths.h"
 
 namespace brisko {
 
 namespace {
-
-// A Windows program: a .exe file that begins with the bytes "MZ".
-bool isWindowsProgram(const std::string& path) {
-    return path.size() >= 4 && AsciiLower(path.substr(path.size() - 4)) == ".exe" &&
-           posix::FileBeginsWith(path, "MZ");
-}
 
 // The Wine prefix that holds a program: the folder above its last "drive_c".
 std::string winePrefixOf(const std::string& program) {
@@ -66,8 +59,7 @@ Start startOf(const Drives& drives, const GameChoice& game) {
             return {
                 game.path, {"run", game.game->flatpak}, WithoutTrailingSlash(drives.root('C')), {}};
         case GameChoice::Kind::Windows:
-            if (isWindowsProgram(game.path)) return windowsStart(game);
-            break;
+            return windowsStart(game);
         case GameChoice::Kind::Engine:
             break;
     }
@@ -77,11 +69,11 @@ Start startOf(const Drives& drives, const GameChoice& game) {
 // Whether the game reads a word back as it is given. The engine joins its
 // arguments with blanks, quoting those that hold a blank, and splits the text into
 // commands at '+' outside quotes, at ';' and at line ends; outside quotes "//" and
-// "/*" begin comments.
+// "/*" begin comments; and it reads every byte above 127 as a blank.
 bool passesToTheGame(std::string_view word) {
     const bool plain = std::none_of(word.begin(), word.end(), [](char c) {
         const auto byte = static_cast<unsigned char>(c);
-        return byte < 0x20 || byte == 0x7F || c == '"' || c == ';' || c == '+';
+        return byte < 0x20 || byte >= 0x7F || c == '"' || c == ';' || c == '+';
     });
     return plain && word.find("//") == std::string_view::npos &&
            word.find("/*") == std::string_view::npos;
@@ -95,6 +87,17 @@ std::string GameParameters(const std::string& map, bool cheats, const std::strin
         std::count_if(extra.begin(), extra.end(), [](char byte) { return (byte & 0xC0) != 0x80; });
     if (characters >= 2) parameters += " " + extra;
     return parameters;
+}
+
+std::vector<std::string> GameWords(const std::string& parameters) {
+    std::vector<std::string> words;
+    std::size_t at = 0;
+    while ((at = parameters.find_first_not_of(" \t", at)) != std::string::npos) {
+        const std::size_t end = std::min(parameters.find_first_of(" \t", at), parameters.size());
+        words.push_back(parameters.substr(at, end - at));
+        at = end;
+    }
+    return words;
 }
 
 void LaunchGame(Platform& platform, const std::string& configPath, int testMap, bool cheats,
@@ -114,9 +117,12 @@ void LaunchGame(Platform& platform, const std::string& configPath, int testMap, 
     const TestMaps& maps = game->game->testMaps;
     const bool mapChosen = testMap >= 0 && testMap < static_cast<int>(maps.size());
     const std::string map = mapChosen ? maps[static_cast<std::size_t>(testMap)] : "";
-    for (std::string& arg : platform.processes.splitCommandLine(GameParameters(map, cheats, extra)))
+    for (std::string& arg : GameWords(GameParameters(map, cheats, extra)))
         start.args.push_back(std::move(arg));
-    if (!platform.processes.startDetached(start.program, start.args, start.folder,
+    // Only a program named from the root: from the game's folder a relative name
+    // would name another program.
+    if (!start.program.starts_with('/') ||
+        !platform.processes.startDetached(start.program, start.args, start.folder,
                                           start.environment))
         throw AppError("Cannot start " + game->path);
 }

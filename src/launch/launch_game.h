@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -13,18 +14,24 @@ class SearchFollower;
 // two characters or more (UTF-8 characters, not bytes).
 std::string GameParameters(const std::string& map, bool cheats, const std::string& extra);
 
+// The words the game is given for the parameters: split at blanks and tabs only,
+// every double quote kept. The engine joins its words with blanks and reads the
+// quotes itself, so that it sees the text as the player typed it.
+std::vector<std::string> GameWords(const std::string& parameters);
+
 // Starts the game that tests the config at `configPath` (see ChooseGame, which
 // searches afresh every time, followed by `follower` when given) on its map for the test-map
 // dialog's item `testMap` (none for -1), in its own folder, never through a shell, without waiting
 // for it: first `+set fs_homepath HOME` where the engine is to read the config from its home, `+set
-// fs_game MOD` for a mod's config, then the test's parameters split into words. A Windows program
+// fs_game MOD` for a mod's config, then the test's parameters as GameWords. A Windows program
 // runs through wine, inside its Wine prefix when it lies in one (a folder "drive_c" on its path),
 // or through Steam when it is Steam's; the ioquake3 Flatpak through flatpak. Raises "List index out
 // of bounds (0)" when no game is found, "Cannot start <path>: Windows programs need Wine, which was
 // not found", "Cannot start <path>: the folder name
 // "<folder>" cannot be passed to the game" for a home or mod folder the game
 // would read otherwise than written (a quote, ';', '+', a control character, a
-// comment), and "Cannot start <path>" when it cannot be started.
+// byte above 127, a comment), and "Cannot start <path>" when it cannot be started
+// (or its path does not begin at the root).
 void LaunchGame(Platform& platform, const std::string& configPath, int testMap, bool cheats,
                 const std::string& extra, SearchFollower* follower = nullptr);
 

@@ -24,6 +24,8 @@ class FolderSource {
     virtual int accessAt(int dir, const char* path, int mode) = 0;
     // getdents64(2): listing records into `buffer`; 0 at the end, -1 on an error.
     virtual ssize_t list(int fd, void* buffer, std::size_t size) = 0;
+    // read(2), of a file the search opened with openAt.
+    virtual ssize_t read(int fd, void* buffer, std::size_t size) = 0;
     // close(2).
     virtual int close(int fd) = 0;
     // The path the system knows the open folder `fd` by, its links resolved, read

@@ -113,9 +113,6 @@ class ProcessStarter {
     virtual bool startDetached(const std::string& program, const std::vector<std::string>& args,
                                const std::string& workingDir,
                                const std::vector<std::string>& environment) = 0;
-    // Splits a parameter string into arguments the way a command line is split
-    // (blanks separate, double quotes group); no shell is involved.
-    virtual std::vector<std::string> splitCommandLine(const std::string& line) const = 0;
 };
 
 // Brisko.ini: one section, read and written one value at a time.

@@ -153,7 +153,8 @@ TEST_F(StartupTest, ConfigFilesOfEveryDriveInDiscoveryOrderForTheSelectionList) 
     EXPECT_EQ(p.SelectConfig.CfgFilesCombo.itemIndex(), 0);
 }
 
-// A game on drive C: (any quake3.exe, or an engine that is an executable file), or
+// A game on drive C: (a quake3.exe that is a Windows program, or an engine that is
+// an executable file), or
 // an engine on PATH, at a distribution's place or as the Flatpak.
 class SaveTestEnabledTest : public ::testing::TestWithParam<std::pair<const char*, bool>> {};
 
@@ -178,7 +179,8 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{"xP:flatpak dC:.local/share/flatpak/app/org.ioquake3.ioquake3",
                                 true},
                       std::pair{"xQ:openarena", true},
-                      std::pair{"tC:Games/Quake3/quake3.exe", true},
+                      std::pair{"wC:Games/Quake3/quake3.exe", true},
+                      std::pair{"tC:Games/Quake3/quake3.exe", false},
                       std::pair{"xC:ioq3/ioquake3.x86_64 dC:ioq3/BaseQ3", true},
                       std::pair{"xQ:quake3e.aarch64", true}));
 

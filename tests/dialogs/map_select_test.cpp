@@ -48,6 +48,14 @@ struct MapSelectTest : ::testing::Test {
             ::unsetenv("XDG_CONFIG_HOME");
         fs::remove_all(home);
     }
+    // An engine beside its base folder on drive C:, which Save & Test starts.
+    void gameOnDriveC() {
+        const fs::path c = home / "c";
+        fs::create_directories(c / "ioq3" / "baseq3");
+        std::ofstream(c / "ioq3" / "ioquake3") << "#!/bin/sh\n";
+        fs::permissions(c / "ioq3" / "ioquake3", fs::perms::owner_all);
+        sp.drives.roots['C'] = c.string() + "/";
+    }
     void useConfigHome(const fs::path& dir) {
         ::setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
         ini = std::make_unique<qt::IniProfile>();
@@ -161,10 +169,7 @@ TEST_F(MapSelectTest, OkWritesTheChoiceAndTheNextStartReadsIt) {
 TEST_F(MapSelectTest, OkWithoutAMapStoresMinusOneAndStartsTheBareMapCommand) {
     writeIni("[Brisko]\nTestMap=5\n");
     auto dialog = create();
-    const fs::path c = home / "c";
-    fs::create_directories(c);
-    std::ofstream(c / "quake3.exe") << "#!/bin/sh\n";
-    sp.drives.roots['C'] = c.string() + "/";
+    gameOnDriveC();
     dialog->Button1.click();
     ASSERT_EQ(sp.processes.started.size(), 1u);
     EXPECT_EQ(sp.processes.started[0].args, std::vector<std::string>{"+map"});
@@ -177,10 +182,7 @@ TEST_F(MapSelectTest, AnUnwritableIniStopsTheLaunch) {
     std::ofstream(file) << "x";
     useConfigHome(file);  // the Brisko folder would have to be below a regular file
     auto dialog = create();
-    const fs::path c = home / "c";
-    fs::create_directories(c);
-    std::ofstream(c / "quake3.exe") << "#!/bin/sh\n";
-    sp.drives.roots['C'] = c.string() + "/";
+    gameOnDriveC();
     DispatchUserEvent(sp.messages, [&] { dialog->Button1.click(); });
     EXPECT_EQ(sp.messages.texts(),
               std::vector<std::string>{"Unable to write to " +
@@ -213,10 +215,7 @@ TEST_F(MapSelectTest, MoreAndLessResizeAndKeepTheText) {
     EXPECT_FALSE(dialog->txtParameters.enabled());
     EXPECT_EQ(dialog->txtParameters.text(), "+set x 1");
 
-    const fs::path c = home / "c";
-    fs::create_directories(c);
-    std::ofstream(c / "quake3.exe") << "#!/bin/sh\n";
-    sp.drives.roots['C'] = c.string() + "/";
+    gameOnDriveC();
     dialog->Button1.click();  // the collapsed text is still passed
     ASSERT_EQ(sp.processes.started.size(), 1u);
     EXPECT_EQ(sp.processes.started[0].args,

@@ -252,9 +252,9 @@ TEST(FolderSearch, KeepsExecutablesAndFoldersTheirLinksFollowed) {
     EXPECT_EQ(searchFor(tree.path("game"), {{"baseq3", Check::Folder}}, {}, false)[0], Paths{base});
     const Paths paths{plain, engine, tree.path("missing"), base, linked};
     std::vector<Paths> found(3);
-    FolderSearch({SearchRoot::lookup(paths, Check::Executable, &found[0]),
-                  SearchRoot::lookup(paths, Check::Folder, &found[1]),
-                  SearchRoot::lookup(paths, Check::Listed, &found[2])})
+    FolderSearch({SearchRoot::lookup(paths, {{}, Check::Executable, &found[0]}),
+                  SearchRoot::lookup(paths, {{}, Check::Folder, &found[1]}),
+                  SearchRoot::lookup(paths, {{}, Check::Listed, &found[2]})})
         .finish();
     EXPECT_EQ(found, (std::vector<Paths>{{engine, linked}, {base}, {plain, engine, base, linked}}));
 }

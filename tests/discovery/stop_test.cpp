@@ -81,25 +81,42 @@ TEST(StoppedSearch, GivesWhatWasFoundInTheOrderOfTheWholeSearchAtOnce) {
     }
 }
 
-// Where a stopped search was left waiting, later searches given it neither walk
-// nor look up anything, until the call there answers.
-TEST(StoppedSearch, LaterSearchesPassOverWhereItWasLeftWaiting) {
+// Where a stopped search was left waiting in a network or FUSE mount, later
+// searches given it neither walk nor look up anything there, until the call there
+// answers; a local folder left waiting in is walked by the next search.
+TEST(StoppedSearch, LaterSearchesPassOverTheMountItWasLeftWaitingIn) {
     TempTree tree;
     const std::string config = tree.file("a/q3config.cfg");
-    tree.file("slow/q3config.cfg");
+    const std::string slowConfig = tree.file("slow/q3config.cfg");
+    {  // A local folder: the next search, while the call there still waits, walks it.
+        UnansweredMounts local;
+        test::SlowFolders slow;
+        Paths walked, again;
+        {
+            FolderSearch first({configsIn(tree.dir(), walked)},
+                               {.threads = 1, .source = &slow, .unanswered = &local});
+            ASSERT_TRUE(slow.awaitWaiting());
+        }  // stopped
+        FolderSearch({configsIn(tree.dir(), again)}, {.unanswered = &local}).finish();
+        EXPECT_EQ(again.size(), 2u);
+        slow.release();
+        EXPECT_TRUE(slow.awaitAllClosed());
+    }
     UnansweredMounts unanswered;
     test::SlowFolders slow, stuckToo;
     Paths walked, lookedUp;
     {  // One thread, so that no other call (in "a") is under way at the stop.
-        FolderSearch first({configsIn(tree.dir(), walked)},
-                           {.threads = 1, .source = &slow, .unanswered = &unanswered});
+        FolderSearch first({configsIn(tree.dir(), walked)}, {.threads = 1,
+                                                             .source = &slow,
+                                                             .remoteMounts = {tree.path("slow")},
+                                                             .unanswered = &unanswered});
         ASSERT_TRUE(slow.awaitWaiting());
     }  // stopped
     EXPECT_TRUE(unanswered.holds(tree.path("slow/q3config.cfg")));
     EXPECT_FALSE(unanswered.holds(config));
     const std::vector<SearchRoot> roots{
         configsIn(tree.dir(), walked),
-        SearchRoot::lookup({tree.path("slow/q3config.cfg"), config}, Check::Listed, &lookedUp)};
+        SearchRoot::lookup({slowConfig, config}, {{}, Check::Listed, &lookedUp})};
     FolderSearch(roots, {.source = &stuckToo, .unanswered = &unanswered}).finish();
     EXPECT_EQ(walked, Paths{config});
     EXPECT_EQ(lookedUp, Paths{config});

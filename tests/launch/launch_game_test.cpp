@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "P:ioquake3.x86_64|+set|fs_homepath|C:.q3a|+set|fs_game|defrag|+map|q3dm7|@P:"},
         LaunchCase{true, "xP:ioquake3", "C:.q3a/my mod/q3config.cfg", "+set name \"Big Boss\"",
                    "P:ioquake3|+set|fs_homepath|C:.q3a|+set|fs_game|my mod|+map|q3dm7|+set|name|"
-                   "Big Boss|@P:"},
+                   "\"Big|Boss\"|@P:"},
         LaunchCase{false, "xP:ioq3ded.x86_64 xP:quake3 xP:quake3e-vulkan xQ:ioquake3.x86",
                    "C:.config/Quake3/baseq3/q3config.cfg", "",
                    "P:quake3e-vulkan|+set|fs_homepath|C:.config/Quake3|+map|q3dm7|@P:"},
@@ -142,8 +142,9 @@ INSTANTIATE_TEST_SUITE_P(
                    "C:.wine/drive_c/Q3/BaseQ3/q3config.cfg", "",
                    "P:wine|C:.wine/drive_c/Q3/quake3.exe|+map|q3dm7|@C:.wine/drive_c/Q3 "
                    "WINEPREFIX=C:.wine"},
+        // A quake3.exe that is no Windows program is never started.
         LaunchCase{true, "xC:Games/quake3.exe", "C:Games/baseq3/q3config.cfg", "; touch x",
-                   "C:Games/quake3.exe|+map|q3dm7|;|touch|x|@C:Games"},
+                   "Brisko: List index out of bounds (0)."},
         // Any other config: the first quake3.exe (any case) on the drives (outside a
         // prefix); else an engine, PATH first.
         LaunchCase{false, "wC:Other/Quake3.EXE wD:a/quake3.exe xP:wine dD:Q3/quake3.exe",
@@ -151,11 +152,10 @@ INSTANTIATE_TEST_SUITE_P(
         LaunchCase{false, "xC:ioq/ioquake3 xP:quake3e", "C:Q3/baseq3/q3config.cfg", "",
                    "P:quake3e|+map|q3dm7|@P:"},
         // Paths keep their bytes: the engine in a folder whose name is no UTF-8, not
-        // the one at the name with the byte replaced; and the mod's name likewise.
+        // the one at the name with the byte replaced.
         LaunchCase{true, "xD:g\xE9/ioquake3 dD:g\xE9/baseq3 xD:g\xEF\xBF\xBD/ioquake3 xP:wine",
-                   "C:.q3a/m\xE9/q3config.cfg", "",
-                   "D:g\xE9/ioquake3|+set|fs_homepath|C:.q3a|+set|fs_game|m\xE9|+map|q3dm7|"
-                   "@D:g\xE9"},
+                   "C:.q3a/baseq3/q3config.cfg", "",
+                   "D:g\xE9/ioquake3|+set|fs_homepath|C:.q3a|+map|q3dm7|@D:g\xE9"},
         // An engine found on the drives counts only inside a game folder.
         LaunchCase{false, "xC:Downloads/archive/ioquake3", "C:.q3a/baseq3/q3config.cfg", "",
                    "Brisko: List index out of bounds (0)."},
@@ -165,15 +165,14 @@ INSTANTIATE_TEST_SUITE_P(
         LaunchCase{false, "wC:q/quake3.exe tP:wine", "C:q/baseq3/q3config.cfg", "",
                    "Brisko: Cannot start C:q/quake3.exe: Windows programs need Wine, which was "
                    "not found."},
-        LaunchCase{true, "tC:Games/quake3.exe", "", "",
-                   "Brisko: Cannot start C:Games/quake3.exe."}));
+        LaunchCase{true, "tC:Games/quake3.exe", "", "", "Brisko: List index out of bounds (0)."}));
 
 // A folder name that the game would read as more than a name starts nothing; one
 // with a blank is passed whole.
 TEST_F(LaunchTest, FolderNamesTheGameWouldSplitAreRefused) {
     tree.make("xP:ioquake3");
-    for (const char* mod :
-         {"a\" +exec evil \"b", "q\"x", "a;quit", "a+b", "a\nb", "a\x7f", "a b"}) {
+    for (const char* mod : {"a\" +exec evil \"b", "q\"x", "a;quit", "a+b", "a\nb", "a\x7f", "m\xE9",
+                            "mod\xC3\xA9", "a b"}) {
         sp.messages.shown.clear();
         sp.processes.started.clear();
         const std::string config = "C:.q3a/" + std::string(mod) + "/q3config.cfg";
@@ -184,6 +183,18 @@ TEST_F(LaunchTest, FolderNamesTheGameWouldSplitAreRefused) {
                                    std::string(mod) + "|+map|q3dm7|@P:";
         EXPECT_EQ(launch(false, config, ""), tree(std::string(mod) == "a b" ? passed : refused));
     }
+}
+
+// A program whose path does not begin at the root is never started: from the
+// game's folder, where the game starts, it would name another program.
+TEST_F(LaunchTest, AProgramFoundByARelativePathIsNotStarted) {
+    tree.make("xD:g/ioquake3 dD:g/baseq3");
+    const std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(tree.d.root());
+    sp.drives.roots['D'] = "./";
+    const std::string outcome = launch(false, "C:.q3a/baseq3/q3config.cfg", "");
+    std::filesystem::current_path(started);
+    EXPECT_EQ(outcome, "Brisko: Cannot start ./g/ioquake3.");
 }
 
 // Each item of the test-map dialog, with and without cheats, starts the map of

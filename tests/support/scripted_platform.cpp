@@ -39,20 +39,6 @@ std::string TableDrives::root(char letter) const {
     return it == roots.end() ? std::string() : it->second;
 }
 
-std::vector<std::string> RecordingProcesses::splitCommandLine(const std::string& line) const {
-    std::vector<std::string> words;
-    std::string word;
-    for (char c : line + ' ') {
-        if (c != ' ') {
-            word += c;
-        } else if (!word.empty()) {
-            words.push_back(word);
-            word.clear();
-        }
-    }
-    return words;
-}
-
 std::string MemoryProfile::read(const std::string& section, const std::string& key,
                                 const std::string& fallback) {
     auto it = values.find(section + "/" + key);

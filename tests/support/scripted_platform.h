@@ -109,8 +109,6 @@ class RecordingProcesses : public ProcessStarter {
         started.push_back({program, args, workingDir, environment});
         return succeed;
     }
-    // Blank-separated words (tests that need real quoting use the Qt service).
-    std::vector<std::string> splitCommandLine(const std::string& line) const override;
 };
 
 class MemoryProfile : public Profile {

@@ -53,15 +53,9 @@ bool MayReplace(const std::string& path, mode_t mode) {
     return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && ::access(path.c_str(), W_OK) == 0;
 }
 
-bool FileBeginsWith(const std::string& path, std::string_view bytes) {
-    const int fd = OpenRegularFile(path);
-    if (fd < 0) return false;
-    std::string start(bytes.size(), '\0');
-    const bool begins =
-        ::read(fd, start.data(), start.size()) == static_cast<ssize_t>(bytes.size()) &&
-        start == bytes;
-    ::close(fd);
-    return begins;
+bool OnlyOwnerMayChange(const struct stat& info) {
+    const bool owned = info.st_uid == ::getuid() || info.st_uid == 0;
+    return owned && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
 }  // namespace brisko::posix

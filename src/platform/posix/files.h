@@ -1,11 +1,11 @@
 // Opening the files that the program finds or is given, without ever waiting.
 #pragma once
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace brisko::posix {
 
@@ -27,7 +27,9 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 // superuser included (who passes access()).
 bool MayReplace(const std::string& path, mode_t mode);
 
-// Whether a regular file (or a link to one) begins with these bytes.
-bool FileBeginsWith(const std::string& path, std::string_view bytes);
+// Whether no user but the owner may change what `info` describes: it belongs to the
+// real user or to root, and neither its group nor others may write it (a sticky bit
+// does not count: others may still put their own files in such a folder).
+bool OnlyOwnerMayChange(const struct stat& info);
 
 }  // namespace brisko::posix

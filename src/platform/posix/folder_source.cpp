@@ -28,6 +28,10 @@ ssize_t PosixFolderSource::list(int fd, void* buffer, std::size_t size) {
     return ::getdents64(fd, buffer, size);
 }
 
+ssize_t PosixFolderSource::read(int fd, void* buffer, std::size_t size) {
+    return ::read(fd, buffer, size);
+}
+
 int PosixFolderSource::close(int fd) {
     return ::close(fd);
 }

@@ -12,6 +12,7 @@ class PosixFolderSource : public FolderSource {
     int statusAt(int dir, const char* path, struct stat& st, int flags) override;
     int accessAt(int dir, const char* path, int mode) override;
     ssize_t list(int fd, void* buffer, std::size_t size) override;
+    ssize_t read(int fd, void* buffer, std::size_t size) override;
     int close(int fd) override;
     // Read in /proc/self/fd.
     std::string pathOf(int fd) override;

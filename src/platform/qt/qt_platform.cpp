@@ -11,7 +11,6 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -246,13 +245,6 @@ bool QtProcessStarter::startDetached(const std::string& program,
                                      const std::vector<std::string>& environment) {
     // Paths keep their bytes, which QString would not for those that are not UTF-8.
     return posix::StartDetached(program, args, workingDir, environment);
-}
-
-std::vector<std::string> QtProcessStarter::splitCommandLine(const std::string& line) const {
-    std::vector<std::string> args;
-    for (const QString& arg : QProcess::splitCommand(FromBytes(line)))
-        args.push_back(arg.toStdString());
-    return args;
 }
 
 }  // namespace brisko::qt

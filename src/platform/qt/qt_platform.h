@@ -77,7 +77,6 @@ class QtProcessStarter : public ProcessStarter {
     bool startDetached(const std::string& program, const std::vector<std::string>& args,
                        const std::string& workingDir,
                        const std::vector<std::string>& environment) override;
-    std::vector<std::string> splitCommandLine(const std::string& line) const override;
 };
 
 }  // namespace brisko::qt
