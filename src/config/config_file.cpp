@@ -1,5 +1,7 @@
 #include "config/config_file.h"
 
+#include <filesystem>
+
 #include "config/text_lines.h"
 #include "platform/platform.h"
 #include "platform/posix/atomic_file.h"
@@ -31,17 +33,36 @@ void makeBackup(const std::string& content, const std::string& backup,
     posix::SyncFolder(FolderOf(backup));
 }
 
+// Whether the path leads to the file it led to when it was chosen: a link put in
+// its place since, or turned to another file, would have the save rewrite a file
+// the player never chose. The file itself may have been replaced meanwhile (the
+// game and the save put a new file in place).
+bool leadsWhereChosen(const std::string& path, const std::string& target,
+                      const std::optional<std::string>& chosenTarget) {
+    if (chosenTarget) return target == *chosenTarget;
+    std::error_code error;
+    return !std::filesystem::is_symlink(path, error) && !error;
+}
+
 }  // namespace
+
+void ChooseConfig(ProgramState& state, const std::string& path) {
+    state.currentConfigPath = path;
+    state.currentConfigTarget = posix::ResolvedPath(path);
+}
 
 std::string BackupPath(const std::string& configPath) {
     return JoinPath(FolderOf(configPath), "Tamblin.backup");
 }
 
-void ReplaceConfigFile(const std::string& configPath, const std::string& content,
+void ReplaceConfigFile(const std::string& configPath,
+                       const std::optional<std::string>& chosenTarget, const std::string& content,
                        const std::string& oldContent) {
     const AppError cannotCreate("Cannot create file " + configPath);
+    // Resolved once: everything below writes at this target, never through the
+    // path's links again.
     const auto target = posix::ResolvedPath(configPath);
-    if (!target) throw cannotCreate;
+    if (!target || !leadsWhereChosen(configPath, *target, chosenTarget)) throw cannotCreate;
     const auto like = posix::OwnershipOf(*target);
     // A config the user may not write (read-only) is left as it is.
     if (!like || !posix::MayReplace(*target, like->mode)) throw cannotCreate;

@@ -81,7 +81,7 @@ void ConfigSave::SaveBtnClick() {
     }
     form_.SaveConfirmed = true;
     form_.ConfigModified = true;
-    ReplaceConfigFile(path, text, oldText);
+    ReplaceConfigFile(path, form_.program().currentConfigTarget, text, oldText);
 }
 
 void ConfigSave::CheckPlayerName() {

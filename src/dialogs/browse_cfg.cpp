@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "config/config_file.h"
 #include "config/load_config.h"
 
 namespace brisko {
@@ -71,7 +72,7 @@ void TBrowseCfg::Button2Click() {
     form_.Accelerator.setFocus();
     form_.UpdateHelpPanel(kRendererPage, kSelectAcceleratorHelp, "N/A");
     ProgramState& state = form_.program();
-    state.currentConfigPath = Edit1.text();
+    ChooseConfig(state, Edit1.text());
     LoadConfig(form_, state.currentConfigPath);
     setModalResult(ModalResult::Ok);
     hide();

@@ -1,5 +1,7 @@
 #include "dialogs/select_config.h"
 
+#include "config/config_file.h"
+
 namespace brisko {
 
 namespace {
@@ -45,7 +47,7 @@ void TSelectConfig::Button1Click() {
         hide();
         form_.platform().windows.show(browseCfg_);
     } else {
-        form_.program().currentConfigPath = chosen;
+        ChooseConfig(form_.program(), chosen);
     }
     setModalResult(ModalResult::Ok);
 }

@@ -9,6 +9,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "config/config_file.h"
+
 namespace brisko::test {
 
 namespace fs = std::filesystem;
@@ -115,7 +117,7 @@ std::vector<std::string> crlfLines(const std::string& bytes) {
 void WriterFixture::useConfig(const std::string& bytes, const std::string& name) {
     config = folder.path(name);
     writeBytes(config, bytes);
-    state.currentConfigPath = config;
+    ChooseConfig(state, config);
 }
 
 void WriterFixture::save() {
