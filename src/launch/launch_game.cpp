@@ -89,13 +89,23 @@ std::string GameParameters(const std::string& map, bool cheats, const std::strin
     return parameters;
 }
 
-std::vector<std::string> GameWords(const std::string& parameters) {
+std::vector<std::string> GameWords(const std::string& parameters, bool windowsProgram) {
     std::vector<std::string> words;
-    std::size_t at = 0;
-    while ((at = parameters.find_first_not_of(" \t", at)) != std::string::npos) {
-        const std::size_t end = std::min(parameters.find_first_of(" \t", at), parameters.size());
-        words.push_back(parameters.substr(at, end - at));
-        at = end;
+    std::string word;
+    bool quoted = false, inWord = false;
+    for (const char c : parameters + ' ') {
+        const bool blank = (c == ' ' || c == '\t') && !quoted;
+        if (blank && inWord) words.push_back(std::move(word));
+        if (blank) {
+            word.clear();
+            inWord = false;
+            continue;
+        }
+        inWord = true;
+        if (c == '"' && windowsProgram)
+            quoted = !quoted;
+        else
+            word += c;
     }
     return words;
 }
@@ -117,7 +127,8 @@ void LaunchGame(Platform& platform, const std::string& configPath, int testMap, 
     const TestMaps& maps = game->game->testMaps;
     const bool mapChosen = testMap >= 0 && testMap < static_cast<int>(maps.size());
     const std::string map = mapChosen ? maps[static_cast<std::size_t>(testMap)] : "";
-    for (std::string& arg : GameWords(GameParameters(map, cheats, extra)))
+    const bool windows = game->kind == GameChoice::Kind::Windows;
+    for (std::string& arg : GameWords(GameParameters(map, cheats, extra), windows))
         start.args.push_back(std::move(arg));
     // Only a program named from the root: from the game's folder a relative name
     // would name another program.

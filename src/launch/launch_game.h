@@ -14,10 +14,14 @@ class SearchFollower;
 // two characters or more (UTF-8 characters, not bytes).
 std::string GameParameters(const std::string& map, bool cheats, const std::string& extra);
 
-// The words the game is given for the parameters: split at blanks and tabs only,
-// every double quote kept. The engine joins its words with blanks and reads the
-// quotes itself, so that it sees the text as the player typed it.
-std::vector<std::string> GameWords(const std::string& parameters);
+// The words the game is given for the parameters. A native engine joins its words
+// with blanks and reads the double quotes itself: its words are split at blanks
+// and tabs only, every quote kept, so that it sees the text as the player typed
+// it. A Windows program gets a command line that Wine makes from its words,
+// putting quotes around a word that holds a blank and escaping any other quote:
+// its words are split at blanks and tabs outside double quotes, which are taken
+// out, so that a quoted text with blanks reaches it quoted.
+std::vector<std::string> GameWords(const std::string& parameters, bool windowsProgram);
 
 // Starts the game that tests the config at `configPath` (see ChooseGame, which
 // searches afresh every time, followed by `follower` when given) on its map for the test-map

@@ -33,5 +33,28 @@ INSTANTIATE_TEST_SUITE_P(
         // One character of two bytes (é) is dropped too.
         ParameterCase{"q3test1", false, "\xC3\xA9", " +map q3test1"}));
 
+// The words of the parameters: a native engine gets the player's quotes, a Windows
+// program (through Wine, which quotes a word with a blank) the quoted text as one word.
+TEST(GameWords, KeepTheQuotesForEnginesAndGroupByThemForWindowsPrograms) {
+    using Words = std::vector<std::string>;
+    const struct {
+        const char* parameters;
+        Words engine, windows;
+    } cases[] = {
+        {" +map q3dm7  +set name \"a;b\"",
+         {"+map", "q3dm7", "+set", "name", "\"a;b\""},
+         {"+map", "q3dm7", "+set", "name", "a;b"}},
+        {"+set name \"Big Boss\"",
+         {"+set", "name", "\"Big", "Boss\""},
+         {"+set", "name", "Big Boss"}},
+        {"a\tb \"\" x\"y z\"w", {"a", "b", "\"\"", "x\"y", "z\"w"}, {"a", "b", "", "xy zw"}},
+        {"  ", {}, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(GameWords(c.parameters, false), c.engine) << c.parameters;
+        EXPECT_EQ(GameWords(c.parameters, true), c.windows) << c.parameters;
+    }
+}
+
 }  // namespace
 }  // namespace brisko

@@ -257,8 +257,9 @@ TEST_F(LaunchTest, ARealWindowsProgramThroughRealWineInItsPrefix) {
                                      "-o", game.c_str(), tree.d.file("r.c", kRecorder).c_str()}),
         0);
 
-    EXPECT_EQ(launch(true, "C:.wine/drive_c/Q3/my mod/q3config.cfg", "", 180),
-              "+set|fs_game|my mod|+map|q3dm7|@C:\\Q3");
+    // A quoted name with a blank reaches it as one word.
+    EXPECT_EQ(launch(true, "C:.wine/drive_c/Q3/my mod/q3config.cfg", "+set name \"Big Boss\"", 180),
+              "+set|fs_game|my mod|+map|q3dm7|+set|name|Big Boss|@C:\\Q3");
     test::ScopedEnv prefix{"WINEPREFIX", tree("C:.wine").c_str()};
     QProcess::execute("wineserver", {"-w"});  // ends before its prefix is removed
 }
