@@ -33,36 +33,43 @@ void makeBackup(const std::string& content, const std::string& backup,
     posix::SyncFolder(FolderOf(backup));
 }
 
-// Whether the path leads to the file it led to when it was chosen: a link put in
-// its place since, or turned to another file, would have the save rewrite a file
-// the player never chose. The file itself may have been replaced meanwhile (the
-// game and the save put a new file in place).
+// Whether the path, which now leads to `target`, leads where it led when it was
+// chosen: a link put in its place since, or turned to another file, would have the
+// save rewrite a file the player never chose. The file itself may have been
+// replaced meanwhile by another (the game and the save put a new file in place),
+// a link too (an editor may save a linked file as a file of its own). Chosen
+// nowhere, only a path that is no link is written.
 bool leadsWhereChosen(const std::string& path, const std::string& target,
-                      const std::optional<std::string>& chosenTarget) {
-    if (chosenTarget) return target == *chosenTarget;
+                      const ProgramState::ChosenPlace& chosen) {
     std::error_code error;
-    return !std::filesystem::is_symlink(path, error) && !error;
+    const bool link = std::filesystem::is_symlink(path, error);
+    if (error) return false;
+    if (!chosen.inPlace) return !link;
+    const std::optional<std::string>& where = link ? chosen.target : chosen.inPlace;
+    return where && target == *where;
 }
 
 }  // namespace
 
 void ChooseConfig(ProgramState& state, const std::string& path) {
     state.currentConfigPath = path;
-    state.currentConfigTarget = posix::ResolvedPath(path);
+    const auto folder = posix::ResolvedPath(FolderOf(path));
+    state.currentConfigPlace = {
+        posix::ResolvedPath(path),
+        folder ? std::optional(JoinPath(*folder, NameOf(path))) : std::nullopt};
 }
 
 std::string BackupPath(const std::string& configPath) {
     return JoinPath(FolderOf(configPath), "Tamblin.backup");
 }
 
-void ReplaceConfigFile(const std::string& configPath,
-                       const std::optional<std::string>& chosenTarget, const std::string& content,
-                       const std::string& oldContent) {
+void ReplaceConfigFile(const std::string& configPath, const ProgramState::ChosenPlace& chosen,
+                       const std::string& content, const std::string& oldContent) {
     const AppError cannotCreate("Cannot create file " + configPath);
     // Resolved once: everything below writes at this target, never through the
     // path's links again.
     const auto target = posix::ResolvedPath(configPath);
-    if (!target || !leadsWhereChosen(configPath, *target, chosenTarget)) throw cannotCreate;
+    if (!target || !leadsWhereChosen(configPath, *target, chosen)) throw cannotCreate;
     const auto like = posix::OwnershipOf(*target);
     // A config the user may not write (read-only) is left as it is.
     if (!like || !posix::MayReplace(*target, like->mode)) throw cannotCreate;

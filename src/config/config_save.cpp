@@ -81,7 +81,7 @@ void ConfigSave::SaveBtnClick() {
     }
     form_.SaveConfirmed = true;
     form_.ConfigModified = true;
-    ReplaceConfigFile(path, form_.program().currentConfigTarget, text, oldText);
+    ReplaceConfigFile(path, form_.program().currentConfigPlace, text, oldText);
 }
 
 void ConfigSave::CheckPlayerName() {

@@ -12,9 +12,13 @@ struct ProgramState {
     std::vector<std::string> configFiles;
     // The config file being modified; empty until a config choice dialog's OK.
     std::string currentConfigPath;
-    // The file that path led to when it was chosen, every symbolic link resolved;
-    // none when it led to nothing. Save replaces this file and no other.
-    std::optional<std::string> currentConfigTarget;
+    // Where that path led when it was chosen, every symbolic link resolved: the file
+    // (none when there was none), and the place of a file at the path itself (its
+    // folder resolved). Save writes at the one or, once the path is no link, the other.
+    struct ChosenPlace {
+        std::optional<std::string> target, inPlace;
+    };
+    ChosenPlace currentConfigPlace;
 };
 
 }  // namespace brisko

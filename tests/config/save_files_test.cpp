@@ -114,8 +114,9 @@ TEST_F(SaveFiles, LinkedConfigIsRewrittenAtItsTarget) {
 }
 
 // The config's path at the choice and at the save: a plain file ("") or a link.
-// Only where it led at the choice is written, twice; a link put there since, or
-// turned elsewhere, is not followed and nothing is written.
+// Only where it led at the choice is written, twice, or a file put at the path
+// itself since; a link put there since, or turned elsewhere, is not followed and
+// nothing is written.
 TEST_F(SaveFiles, ConfigIsWrittenOnlyWhereItLedWhenChosen) {
     TempTree elsewhere;
     const std::string real = elsewhere.file("real.cfg", kOld);
@@ -124,13 +125,13 @@ TEST_F(SaveFiles, ConfigIsWrittenOnlyWhereItLedWhenChosen) {
         fs::remove(config);
         link.empty() ? writeBytes(config, kOld) : fs::create_symlink(link, config);
     };
-    const std::string cases[][2] = {{"", other}, {real, other}, {real, real}, {"", ""}};
+    const std::string cases[][2] = {{"", other}, {real, other}, {real, real}, {"", ""}, {real, ""}};
     for (const auto& [atChoice, atSave] : cases) {
         SCOPED_TRACE(atChoice + " then " + atSave);
         place(atChoice);
         ChooseConfig(state, config);
         place(atSave);
-        const bool saved = atSave == atChoice;
+        const bool saved = atSave.empty() || atSave == atChoice;
         const std::vector<std::string> refused = {"Cannot create file " + config + "."};
         for (int time = 0; time < 2; ++time) {
             writeBytes(config, kOld);  // through the link, if any
