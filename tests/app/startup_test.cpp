@@ -7,6 +7,8 @@
 
 #include "app/program.h"
 #include "config/load_config.h"
+#include "launch/launch_game.h"
+#include "platform/posix/drives.h"
 #include "support/form_snapshot.h"
 #include "support/game_tree.h"
 #include "support/scripted_platform.h"
@@ -340,6 +342,42 @@ TEST_F(StartupTest, AConfigThatCannotBeOpenedShowsTheErrorAndTheProgramGoesOn) {
     EXPECT_EQ(sp.messages.shown, test::Boxes{test::errorBox("Cannot open file " + path + ".")});
     expectChosen(path, "Before");
     EXPECT_FALSE(sp.app.requested);
+}
+
+// Drive C: of a relative home, or of one written with "//", "/./" or "/../" (and
+// programs on relative PATH folders): the clean absolute folder, relative to the
+// folder Brisko was started in, whose config is found and whose game is started by
+// its absolute path, told the home folder.
+TEST(StartupHome, ARelativeOrUncleanHomeAndPathAreMadeAbsolute) {
+    struct HomeDrive : posix::PosixDrives {  // the real drive C: alone
+        std::uint32_t logicalDriveMask() const override { return 1u << ('C' - 'A'); }
+        std::string systemRoot() const override { return ""; }
+    };
+    TempTree tree;
+    const std::string root = tree.root(), config = tree.file("home/.q3a/baseq3/q3config.cfg");
+    std::filesystem::permissions(tree.file("bin/ioquake3"), std::filesystem::perms::owner_all);
+    const std::filesystem::path startedIn = std::filesystem::current_path();
+    std::filesystem::current_path(tree.path("bin"));
+    for (const auto& [home, path] :
+         std::vector<std::pair<std::string, std::string>>{{"../home", ":/none"},
+                                                          {"..//home/", "."},
+                                                          {root + "//home", "../bin"},
+                                                          {root + "/./bin/../home", "/none:"}}) {
+        test::ScopedEnv homeVariable{"HOME", home.c_str()}, pathVariable{"PATH", path.c_str()};
+        HomeDrive drives;
+        const Paths configs = FindStartupFiles(drives).configFiles;
+        test::ScriptedPlatform sp;
+        Platform platform{sp.messages,  sp.fileDialogs, sp.screen, drives,    sp.processors,
+                          sp.processes, sp.profile,     sp.app,    sp.windows};
+        if (configs == Paths{config}) LaunchGame(platform, config, 0, false, "");
+        EXPECT_EQ(drives.root('C'), root + "/home/") << home;
+        EXPECT_EQ(configs, Paths{config}) << home;
+        const auto& started = sp.processes.started;  // the game and its home folder
+        EXPECT_EQ(started.empty() ? "" : started[0].program + " " + started[0].args.at(2),
+                  root + "/bin/ioquake3 " + root + "/home/.q3a")
+            << home << " " << path;
+    }
+    std::filesystem::current_path(startedIn);
 }
 
 }  // namespace

@@ -105,8 +105,11 @@ std::vector<std::string> RemoteMountPoints(std::string_view mountTable) {
 
 PosixDrives::PosixDrives() : PosixDrives(HomeFolder(), "/proc/self/mounts") {}
 
-PosixDrives::PosixDrives(std::string home, std::string mountTableFile)
-    : home_(std::move(home)), mountTableFile_(std::move(mountTableFile)) {}
+// The home made absolute and clean once: a walk from a relative root finds
+// relative paths, and the game cannot be told a home folder written with "//" (it
+// would read a comment there).
+PosixDrives::PosixDrives(const std::string& home, std::string mountTableFile)
+    : home_(CleanAbsolutePath(home)), mountTableFile_(std::move(mountTableFile)) {}
 
 void PosixDrives::readTable() const {
     std::ifstream file(mountTableFile_);
@@ -125,7 +128,7 @@ std::uint32_t PosixDrives::logicalDriveMask() const {
 }
 
 std::string PosixDrives::root(char letter) const {
-    if (letter == 'C') return home_.empty() || home_.back() == '/' ? home_ : home_ + '/';
+    if (letter == 'C') return home_.empty() || home_ == "/" ? home_ : home_ + '/';
     if (!read_) readTable();
     if (letter < 'D' || letter > 'Z') return {};
     const auto index = static_cast<std::size_t>(letter - 'D');

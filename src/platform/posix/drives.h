@@ -26,7 +26,9 @@ class PosixDrives : public Drives {
   public:
     // $HOME (or the password database's home) and /proc/self/mounts.
     PosixDrives();
-    PosixDrives(std::string home, std::string mountTableFile);
+    // Drive C: is `home` made absolute (relative to the folder Brisko was started
+    // in) and clean; see CleanAbsolutePath.
+    PosixDrives(const std::string& home, std::string mountTableFile);
 
     // Reads the mount table afresh; the letters it finds stay for root().
     std::uint32_t logicalDriveMask() const override;

@@ -1,6 +1,5 @@
 #include "platform/posix/environment.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <string_view>
 
@@ -17,16 +16,15 @@ std::optional<std::string> ConfigHome() {
 std::vector<std::string> PathFolders() {
     std::vector<std::string> folders;
     const char* variable = std::getenv("PATH");
-    std::string_view rest = variable ? variable : "";
-    while (!rest.empty()) {
-        const auto colon = std::min(rest.find(':'), rest.size());
-        std::string folder(rest.substr(0, colon));
-        rest.remove_prefix(std::min(colon + 1, rest.size()));
-        if (folder.empty() || folder.front() != '/') continue;
-        if (folder.back() != '/') folder += '/';
-        folders.push_back(std::move(folder));
+    if (!variable || !*variable) return folders;
+    for (std::string_view rest = variable;;) {
+        const auto colon = rest.find(':');
+        const std::string_view entry = rest.substr(0, colon);
+        const std::string folder = CleanAbsolutePath(entry.empty() ? "." : entry);
+        if (!folder.empty()) folders.push_back(folder == "/" ? folder : folder + '/');
+        if (colon == std::string_view::npos) return folders;
+        rest.remove_prefix(colon + 1);
     }
-    return folders;
 }
 
 }  // namespace brisko::posix

@@ -10,8 +10,9 @@ namespace brisko::posix {
 // $XDG_CONFIG_HOME without a trailing '/', when it holds an absolute path.
 std::optional<std::string> ConfigHome();
 
-// The folders of $PATH in order, each with a trailing '/'; empty and relative
-// entries are left out.
+// The folders of $PATH in order, each made absolute (relative to the folder Brisko
+// was started in) and clean as CleanAbsolutePath makes it, with a trailing '/'; an
+// empty entry is the folder Brisko was started in.
 std::vector<std::string> PathFolders();
 
 }  // namespace brisko::posix

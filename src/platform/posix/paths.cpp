@@ -1,5 +1,7 @@
 #include "platform/posix/paths.h"
 
+#include <filesystem>
+
 namespace brisko {
 
 std::string WithoutTrailingSlash(std::string_view path) {
@@ -24,6 +26,13 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
     std::string path = WithoutTrailingSlash(folder);
     if (path != "/") path += '/';
     return path + std::string(name);
+}
+
+std::string CleanAbsolutePath(std::string_view path) {
+    if (path.empty()) return {};
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(path, error);
+    return error ? std::string() : WithoutTrailingSlash(full.lexically_normal().native());
 }
 
 }  // namespace brisko

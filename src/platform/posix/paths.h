@@ -20,4 +20,10 @@ std::string JoinPath(std::string_view folder, std::string_view name);
 // The path without its trailing '/' (the root stays "/").
 std::string WithoutTrailingSlash(std::string_view path);
 
+// The path as an absolute one, relative to the folder Brisko was started in (it
+// never changes its working folder), and clean: "//" and "/./" made one '/', and
+// "name/.." taken out as written, symbolic links not followed; without a trailing
+// '/'. "" for "" or when the working folder is gone.
+std::string CleanAbsolutePath(std::string_view path);
+
 }  // namespace brisko
