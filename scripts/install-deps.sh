@@ -21,6 +21,7 @@ tests=(
     libgtest-dev            # GoogleTest
     libbenchmark-dev        # Google Benchmark
     xvfb xauth              # running the window without a display
+    xdotool                 # whether the real program's window appears
     e2fsprogs util-linux    # chattr, setpriv, unshare for the file-failure tests
     fuse3 python3-fusepy    # a FUSE mount whose listing never answers, for the stopped search
     clang libclang-rt-14-dev llvm  # the save fuzzer: libFuzzer, the sanitizers, readable reports

@@ -12,6 +12,7 @@
 #include "app/program.h"
 #include "app/qt_windows.h"
 #include "platform/posix/drives.h"
+#include "platform/posix/environment.h"
 #include "platform/posix/processors.h"
 #include "platform/qt/qt_platform.h"
 
@@ -69,6 +70,7 @@ int main(int argc, char** argv) {
     const auto launched = brisko::TSearchProgress::Clock::now();
     if (int status = 0; answerOption(argc, argv, status)) return status;
 
+    brisko::posix::DisableMissingSessionBus();
     QApplication app(argc, argv);
     QApplication::setApplicationName(brisko::Program::kTitle);
     QApplication::setApplicationVersion(BRISKO_VERSION);

@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
-extern char** environ;
+#include "platform/posix/environment.h"
 
 namespace brisko::posix {
 
@@ -17,11 +17,11 @@ std::string nameOfVariable(const std::string& variable) {
     return variable.substr(0, variable.find('='));
 }
 
-// Brisko's variables, those of `added` replacing any of the same name.
+// The variables Brisko was started with, those of `added` replacing any of the
+// same name.
 std::vector<std::string> environmentWith(const std::vector<std::string>& added) {
     std::vector<std::string> variables;
-    for (char** entry = environ; *entry; ++entry) {
-        const std::string variable = *entry;
+    for (const std::string& variable : StartedEnvironment()) {
         bool replaced = false;
         for (const std::string& other : added)
             replaced = replaced || nameOfVariable(other) == nameOfVariable(variable);
