@@ -35,5 +35,15 @@ TEST(SessionBus, DisabledWhenMissingAndNotForTheProgramsStarted) {
     }
 }
 
+// The user's configuration folder, as the game's homes below it are compared with
+// the clean paths the search finds.
+TEST(ConfigHome, IsTheCleanFolderWhenAbsolute) {
+    for (const auto& [value, expected] : std::vector<std::pair<const char*, const char*>>{
+             {"/a//b/./c/../d/", "/a/b/d"}, {"relative/cfg", nullptr}, {"", nullptr}}) {
+        test::ScopedEnv config{"XDG_CONFIG_HOME", value};
+        EXPECT_EQ(ConfigHome(), expected ? std::optional<std::string>(expected) : std::nullopt);
+    }
+}
+
 }  // namespace
 }  // namespace brisko::posix

@@ -23,7 +23,7 @@ bool busWasEmpty = false;
 std::optional<std::string> ConfigHome() {
     const char* config = std::getenv("XDG_CONFIG_HOME");
     if (!config || config[0] != '/') return std::nullopt;
-    return WithoutTrailingSlash(config);
+    return CleanAbsolutePath(config);
 }
 
 std::vector<std::string> PathFolders() {

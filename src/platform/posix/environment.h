@@ -8,7 +8,8 @@
 
 namespace brisko::posix {
 
-// $XDG_CONFIG_HOME without a trailing '/', when it holds an absolute path.
+// $XDG_CONFIG_HOME, clean as CleanAbsolutePath makes it, when it holds an absolute
+// path.
 std::optional<std::string> ConfigHome();
 
 // The folders of $PATH in order, each made absolute (relative to the folder Brisko
