@@ -119,62 +119,45 @@ TEST(FindStartupFiles, GivesTheConfigsOfEveryDriveAndTheGamesOfDriveC) {
 }
 
 // Which programs found on the drives count as games: only those that neither they
-// nor their folder may be changed by another user (they belong to the player or to
-// root, and only the owner may write them), and a Windows program only when it is
-// one (it begins with "MZ").
-struct ProgramCase {
-    const char* name;
-    uid_t fileOwner, folderOwner;  // kSelf for the user running the tests
-    mode_t fileMode, folderMode;
-    const char* content;
-    bool windows, engine;  // whether each counts
-};
-
-constexpr uid_t kSelf = static_cast<uid_t>(-1), kRoot = 0, kOther = 65534;
-
-void PrintTo(const ProgramCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class ProgramTest : public ::testing::TestWithParam<ProgramCase> {};
-
-TEST_P(ProgramTest, CountsOnlyProgramsNoOtherUserMayChange) {
-    const ProgramCase& c = GetParam();
-    const auto owner = [](uid_t uid) { return uid == kSelf ? ::getuid() : uid; };
-    if (::geteuid() != 0 && (c.fileOwner != kSelf || c.folderOwner != kSelf))
-        GTEST_SKIP() << "giving files to another user needs root";
-    DriveFolders d("CD");
-    const TempTree& drive = *d.folders['D'];
-    drive.folder("g/baseq3");
-    for (const char* program : {"g/quake3.exe", "g/ioquake3"}) {
-        const std::string path = drive.file(program, c.content);
-        ASSERT_EQ(::chown(path.c_str(), owner(c.fileOwner), static_cast<gid_t>(-1)), 0);
-        ASSERT_EQ(::chmod(path.c_str(), c.fileMode), 0);
+// nor their folder may be changed by another user (they belong to the player, here
+// root, or to root, and only the owner may write them), and a Windows program only
+// when it is one (it begins with "MZ").
+TEST(FindGamesOnDrives, CountsOnlyProgramsNoOtherUserMayChange) {
+    if (::geteuid() != 0) GTEST_SKIP() << "giving files to another user needs root";
+    constexpr uid_t kRoot = 0, kOther = 65534;
+    const struct {
+        const char* name;
+        uid_t fileOwner, folderOwner;
+        mode_t fileMode, folderMode;
+        const char* content;
+        bool windows, engine;  // whether each counts
+    } cases[] = {
+        {"root's", kRoot, kRoot, 0755, 0755, "MZ", true, true},
+        {"a script", kRoot, kRoot, 0755, 0755, "#!/bin/sh\n", false, true},
+        {"another user's", kOther, kRoot, 0755, 0755, "MZ", false, false},
+        {"in another user's folder", kRoot, kOther, 0755, 0755, "MZ", false, false},
+        {"others may write it", kRoot, kRoot, 0757, 0755, "MZ", false, false},
+        {"the group may write it", kRoot, kRoot, 0775, 0755, "MZ", false, false},
+        {"the group may write the folder", kRoot, kRoot, 0755, 0775, "MZ", false, false},
+        {"a sticky folder everyone may write", kRoot, kRoot, 0755, 01777, "MZ", false, false},
+    };
+    for (const auto& c : cases) {
+        DriveFolders d("CD");
+        const TempTree& drive = *d.folders['D'];
+        drive.folder("g/baseq3");
+        for (const std::string& path : {drive.file("g/quake3.exe", c.content),
+                                        drive.file("g/ioquake3", c.content), drive.path("g")}) {
+            const bool folder = path == drive.path("g");
+            ASSERT_EQ(::chown(path.c_str(), folder ? c.folderOwner : c.fileOwner, -1u), 0);
+            ASSERT_EQ(::chmod(path.c_str(), folder ? c.folderMode : c.fileMode), 0);
+        }
+        const GamesFound games = FindGamesOnDrives(d.drives);
+        EXPECT_EQ(games.windowsGames, c.windows ? Paths{drive.path("g/quake3.exe")} : Paths{})
+            << c.name;
+        EXPECT_EQ(games.nativeEngines, c.engine ? Paths{drive.path("g/ioquake3")} : Paths{})
+            << c.name;
     }
-    ASSERT_EQ(::chown(drive.path("g").c_str(), owner(c.folderOwner), static_cast<gid_t>(-1)), 0);
-    ASSERT_EQ(::chmod(drive.path("g").c_str(), c.folderMode), 0);
-    d.drives.mask = bits("CD");
-    const GamesFound games = FindGamesOnDrives(d.drives);
-    EXPECT_EQ(games.windowsGames, c.windows ? Paths{drive.path("g/quake3.exe")} : Paths{});
-    EXPECT_EQ(games.nativeEngines, c.engine ? Paths{drive.path("g/ioquake3")} : Paths{});
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Owners, ProgramTest,
-    ::testing::Values(
-        ProgramCase{"mine", kSelf, kSelf, 0755, 0755, "MZ", true, true},
-        ProgramCase{"root's", kRoot, kRoot, 0755, 0755, "MZ", true, true},
-        ProgramCase{"mine in root's folder", kSelf, kRoot, 0700, 0755, "MZ", true, true},
-        ProgramCase{"a script", kSelf, kSelf, 0755, 0755, "#!/bin/sh\n", false, true},
-        ProgramCase{"not executable", kSelf, kSelf, 0644, 0755, "MZ", true, false},
-        ProgramCase{"another user's", kOther, kSelf, 0755, 0755, "MZ", false, false},
-        ProgramCase{"in another user's folder", kSelf, kOther, 0755, 0755, "MZ", false, false},
-        ProgramCase{"others may write it", kSelf, kSelf, 0757, 0755, "MZ", false, false},
-        ProgramCase{"the group may write it", kSelf, kSelf, 0775, 0755, "MZ", false, false},
-        ProgramCase{"others may write the folder", kSelf, kSelf, 0755, 0777, "MZ", false, false},
-        ProgramCase{"the group may write the folder", kSelf, kSelf, 0755, 0775, "MZ", false, false},
-        ProgramCase{"a sticky folder everyone may write", kSelf, kRoot, 0755, 01777, "MZ", false,
-                    false}));
 
 }  // namespace
 }  // namespace brisko
