@@ -209,8 +209,8 @@ class FolderWalker {
     }
     bool keeps(const Target& target, int dir, const char* at, unsigned char type,
                const std::string& path) {
-        const Check check = target.check;
         if (target.program) return startable(target, dir, at, path);
+        const Check check = target.check;
         if (type == DT_DIR && check != Check::Listed) return check == Check::Folder;
         if (type == DT_REG && check != Check::Executable) return check != Check::Folder;
         if (check != Check::Listed) return holds(check, dir, at, path);
@@ -234,9 +234,9 @@ class FolderWalker {
     // may be started: see Target::program.
     bool startable(const Target& target, int dir, const char* at, const std::string& path) {
         struct stat file, folder;
-        const std::string parent = FolderOf(path);
+        // A walk has the folder open; a path looked up names it.
         const auto folderStatus = [&] {
-            return dir == AT_FDCWD ? source_.statusAt(dir, parent.c_str(), folder, 0)
+            return dir == AT_FDCWD ? source_.statusAt(dir, FolderOf(path).c_str(), folder, 0)
                                    : source_.status(dir, folder);
         };
         if (call(path, [&] { return source_.statusAt(dir, at, file, 0); }) != 0 ||
